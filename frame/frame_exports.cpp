@@ -1,0 +1,23 @@
+// Exports of the library frame: call templates and the logger binding. None of
+// them runs in the per-call frame; they use no framework service.
+#include "frame/logger_binding.h"
+#include "frame/template_table.h"
+#include "ztfunc32.h"
+
+extern "C" {
+
+ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer)
+{
+    return zt::frame::paste_call_template(function_name, buffer);
+}
+
+ZT_API void ZT_CALLEE ZtDllInit(void)
+{
+    zt::frame::bind_logger(zt::frame::library_module_name);
+}
+
+// Releases nothing: hotspots, tags and the connection belong to ZtCntx32Cleanup
+// and to the library's unloading, and the logger stays bound.
+ZT_API void ZT_CALLEE ZtDllFree(void) {}
+
+} // extern "C"

@@ -1,0 +1,87 @@
+#include "frame/logger_binding.h"
+
+#include "platform/library_loader.h"
+#include "platform/registry.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace zt::frame {
+namespace {
+
+constexpr const char* registry_key = "Software\\Zentara\\ztdebug";
+constexpr const char* registry_value = "Dir";
+constexpr const char* logger_file_name = "ZTDEBUG.DLL";
+constexpr std::size_t path_capacity = 256; // terminator included
+constexpr std::size_t tag_width = 16;
+
+LoggerBinding binding;
+
+// The logger's path: the registry directory, one "\", then the file name; the
+// bare file name when the directory is missing, empty, or so long that the
+// whole path would not fit the path buffer.
+std::string logger_path()
+{
+    const platform::RegistryText dir =
+        platform::read_machine_registry_text(registry_key, registry_value, path_capacity);
+    std::string path = dir.status == platform::RegistryRead::found ? dir.text : std::string();
+    if (!path.empty() && path.back() != '\\') {
+        path += '\\';
+    }
+    path += logger_file_name;
+    if (path.size() + 1 > path_capacity) {
+        return logger_file_name;
+    }
+    return path;
+}
+
+void build_module_tag(const char* module_name)
+{
+    std::array<char, 18>& tag = binding.module_tag;
+    tag.fill('\0');
+    const std::size_t name_length =
+        module_name != nullptr ? std::min(std::strlen(module_name), tag_width) : 0;
+    if (name_length > 0) {
+        std::memcpy(tag.data(), module_name, name_length);
+    } else {
+        std::memcpy(tag.data(), "UNKNOWN", 7);
+    }
+    const std::size_t used = std::strlen(tag.data());
+    std::fill(tag.begin() + static_cast<std::ptrdiff_t>(used), tag.begin() + tag_width, ' ');
+    tag[tag_width] = '/';
+    tag[tag_width + 1] = '\0';
+}
+
+} // namespace
+
+const LoggerBinding& logger_binding()
+{
+    return binding;
+}
+
+void bind_logger(const char* module_name)
+{
+    if (binding.attempted) {
+        return;
+    }
+    binding.attempted = true;
+
+    // Kept loaded for the life of the process, also when an entry point is
+    // missing: the logger may be in use by the host and its other libraries.
+    const platform::LibraryHandle logger = platform::load_library(logger_path().c_str());
+    if (logger == nullptr) {
+        return;
+    }
+    void* message = platform::find_entry_point(logger, "ztAppDebug");
+    void* start = platform::find_entry_point(logger, "ztDebugStartLogger");
+    void* client = platform::find_entry_point(logger, "ztDebugStartLoggerClient");
+    if (message == nullptr || start == nullptr || client == nullptr) {
+        return;
+    }
+    binding.message_entry = reinterpret_cast<ztAppDebug_fn>(message);
+    build_module_tag(module_name);
+    binding.available = true;
+}
+
+} // namespace zt::frame

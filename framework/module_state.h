@@ -1,0 +1,33 @@
+// Module states of the application framework, reduced to what the library uses:
+// each library (and the host) has one, and each thread has a current one that
+// framework services resolve against.
+#pragma once
+
+namespace zt::framework {
+
+struct ModuleState {
+    const char* name;
+};
+
+// The state that is current on a thread before any library switches it: the host's.
+ModuleState& host_module_state();
+
+ModuleState& current_module_state();
+
+// Makes `state` current on the calling thread; returns the state that was current.
+ModuleState& exchange_module_state(ModuleState& state);
+
+// Makes a module state current for the length of a scope and restores the
+// previous one on every way out, exceptions included.
+class ModuleStateScope {
+  public:
+    explicit ModuleStateScope(ModuleState& state) : previous_(exchange_module_state(state)) {}
+    ~ModuleStateScope() { exchange_module_state(previous_); }
+    ModuleStateScope(const ModuleStateScope&) = delete;
+    ModuleStateScope& operator=(const ModuleStateScope&) = delete;
+
+  private:
+    ModuleState& previous_;
+};
+
+} // namespace zt::framework

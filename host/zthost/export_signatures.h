@@ -1,0 +1,39 @@
+// What the try-out host knows of each export of the library: its parameter
+// types, its result type and its calling convention, and how to call it.
+#pragma once
+
+#include "script_value.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zthost {
+
+enum class ParameterType { real, integer, text };
+
+struct CallResult {
+    enum class Kind { none, real, integer, text } kind = Kind::none;
+    double real = 0.0;
+    std::int32_t integer = 0;
+    std::optional<std::string> text; // empty when the library returned a null pointer
+};
+
+struct ExportSignature {
+    std::string_view name;
+    std::vector<ParameterType> parameters;
+    CallResult::Kind result;
+    // Calls the export at `address` with arguments already checked against `parameters`.
+    CallResult (*invoke)(void* address, const std::vector<Value>& arguments);
+};
+
+const ExportSignature* find_signature(std::string_view name);
+
+// "real", "integer" or "text".
+std::string_view type_name(ParameterType type);
+
+// Empty when `value` may be passed as `type`, otherwise why not.
+std::string argument_mismatch(ParameterType type, const Value& value);
+
+} // namespace zthost

@@ -1,0 +1,57 @@
+#include "platform/registry.h"
+
+#include "platform/posix/windows_path.h"
+
+#include <fstream>
+#include <string_view>
+#include <strings.h>
+
+namespace zt::platform {
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+bool same_name(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
+} // namespace
+
+RegistryText read_machine_registry_text(const char* key_path, const char* value_name,
+                                        std::size_t capacity)
+{
+    std::ifstream file(posix::windows_directory() + "/registry.ini");
+    bool in_key = false;
+    bool key_seen = false;
+    std::string line;
+    while (std::getline(file, line)) {
+        const std::string_view text = trimmed(line);
+        if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+            in_key = same_name(text.substr(1, text.size() - 2), key_path);
+            key_seen = key_seen || in_key;
+            continue;
+        }
+        const auto equals = text.find('=');
+        if (!in_key || equals == std::string_view::npos ||
+            !same_name(trimmed(text.substr(0, equals)), value_name)) {
+            continue;
+        }
+        const std::string_view value = trimmed(text.substr(equals + 1));
+        if (value.size() + 1 > capacity) {
+            return {RegistryRead::too_long, {}};
+        }
+        return {RegistryRead::found, std::string(value)};
+    }
+    return {key_seen ? RegistryRead::value_missing : RegistryRead::key_missing, {}};
+}
+
+} // namespace zt::platform

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Runs every test of ZtFunc32 on a fresh Debian machine:
+#   1. installs what is missing (as root, or through sudo),
+#   2. builds the native, sanitizer, 64-bit and 32-bit Windows targets,
+#   3. runs the native tests, the sanitizer build's tests, the 64-bit Windows
+#      tests under wine64 in Xvfb, and the static checks of the 32-bit DLL.
+# Prints how long each stage took; exits non-zero when anything failed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake make g++ python3 googletest libbenchmark-dev
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb)
+timings=()
+
+stage() {
+    local name=$1
+    shift
+    local start=$SECONDS
+    echo "=== $name"
+    "$@"
+    timings+=("$(printf '%-34s %4ds' "$name" $((SECONDS - start)))")
+}
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        echo "all packages present"
+        return
+    fi
+    local as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+start_display() {
+    local display
+    for display in $(seq 91 120); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+    done
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$display" ] && return
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+stop_display_and_wine() {
+    WINEPREFIX="$PWD/build/win64/wineprefix" wineserver -k 2>/dev/null || true
+    [ -z "${xvfb_pid:-}" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
+trap stop_display_and_wine EXIT
+
+# The first start of a new Wine prefix takes a while; do it once, up front.
+prepare_wine() {
+    WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all /usr/lib/wine/wine64 wineboot -i \
+        >/dev/null 2>&1 || true
+}
+
+stage "install missing packages" install_missing
+stage "build native" build native
+stage "test native" ctest --preset native
+stage "build native-asan" build native-asan
+stage "test native-asan" ctest --preset native-asan
+stage "build win64" build win64
+stage "start Xvfb" start_display
+stage "prepare Wine prefix" prepare_wine
+stage "test win64 under wine64" ctest --preset win64
+stage "build win32" build win32
+stage "static checks win32" ctest --preset win32
+
+echo "=== stage times"
+printf '%s\n' "${timings[@]}"
+echo "all stages passed"

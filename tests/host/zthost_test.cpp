@@ -1,0 +1,90 @@
+// The try-out host: its script syntax, and sessions against the built library.
+#include "dynamic_library.h"
+#include "script_parser.h"
+#include "script_runner.h"
+#include "test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using zthost::Call;
+using zthost::ParseError;
+using zthost::Value;
+
+TEST(ZthostParser, ReadsCallsInTheTemplateSyntax)
+{
+    const auto statement = zthost::parse_statement("  GeoArea( 2, -3.5e0, +1 );  ");
+    const auto* call = std::get_if<Call>(&statement);
+    ASSERT_NE(call, nullptr);
+    EXPECT_EQ(call->function, "GeoArea");
+    ASSERT_EQ(call->arguments.size(), 3u);
+    EXPECT_EQ(call->arguments[0].kind, Value::Kind::integer);
+    EXPECT_EQ(call->arguments[0].integer, 2);
+    EXPECT_EQ(call->arguments[1].kind, Value::Kind::real);
+    EXPECT_DOUBLE_EQ(call->arguments[1].real, -3.5);
+    EXPECT_EQ(call->arguments[2].integer, 1);
+
+    const auto texts = zthost::parse_statement(R"(INIReadString("a \"b\"", 'it\'s', "") )");
+    const auto* text_call = std::get_if<Call>(&texts);
+    ASSERT_NE(text_call, nullptr);
+    EXPECT_EQ(text_call->arguments[0].text, "a \"b\"");
+    EXPECT_EQ(text_call->arguments[1].text, "it's");
+    EXPECT_EQ(text_call->arguments[2].text, "");
+
+    const auto empty = zthost::parse_statement("SystemIsNT( );");
+    ASSERT_NE(std::get_if<Call>(&empty), nullptr);
+    EXPECT_TRUE(std::get<Call>(empty).arguments.empty());
+}
+
+TEST(ZthostParser, SkipsCommentsAndReportsMalformedStatements)
+{
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(zthost::parse_statement("# note")));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(zthost::parse_statement("// note")));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(zthost::parse_statement("   ")));
+    for (const char* bad : {"GeoArea 2, 3", "GeoArea( 2, 3", "GeoArea( 2x )", "GeoArea( \"open )",
+                            "GeoArea( 1 ) extra", "( 1 )"}) {
+        EXPECT_TRUE(std::holds_alternative<ParseError>(zthost::parse_statement(bad))) << bad;
+    }
+}
+
+class ZthostSession : public testing::Test {
+  protected:
+    int run(const std::string& script)
+    {
+        std::istringstream in(script);
+        zthost::ScriptRunner runner(library, out, err);
+        return runner.run(in);
+    }
+    zthost::DynamicLibrary library{zt::test::library_path()};
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ZthostSession, PastesATemplateAndMarksItsFirstParameter)
+{
+    ASSERT_TRUE(library.loaded()) << library.error();
+    EXPECT_EQ(run("PasteFunc( \"geoarea\" );\n"), 0) << err.str();
+    EXPECT_EQ(out.str(), "PasteFunc( \"geoarea\" ) -> 851977 (9, 13)\n"
+                         "    geoarea( Base, Height, Shape );\n"
+                         "             ^^^^\n");
+}
+
+TEST_F(ZthostSession, ErrorsNameTheLineAndTheSessionGoesOn)
+{
+    ASSERT_TRUE(library.loaded()) << library.error();
+    const int failures = run("NoSuch( 1 );\n"
+                             "ZtDllFree( 1 );\n"
+                             "PasteFunc( 5 );\n"
+                             "\n"
+                             "ZtDllFree();\n");
+    EXPECT_EQ(failures, 3);
+    EXPECT_NE(err.str().find("line 1: no function named NoSuch"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("line 2: ZtDllFree takes 0 argument(s)"), std::string::npos);
+    EXPECT_NE(err.str().find("line 3: PasteFunc takes one argument"), std::string::npos);
+    EXPECT_EQ(out.str(), "ZtDllFree() -> (no result)\n");
+}
+
+} // namespace

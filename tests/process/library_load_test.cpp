@@ -1,0 +1,98 @@
+// The built library loaded by path, as a host loads it.
+#include "test_environment.h"
+#include "ztfunc32.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+class LoadedLibrary {
+  public:
+    explicit LoadedLibrary(const std::string& path)
+    {
+#if defined(_WIN32)
+        handle_ = LoadLibraryA(path.c_str());
+#else
+        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+#endif
+    }
+    ~LoadedLibrary()
+    {
+        unload();
+    }
+    bool unload()
+    {
+        if (handle_ == nullptr) {
+            return false;
+        }
+#if defined(_WIN32)
+        const bool done = FreeLibrary(static_cast<HMODULE>(handle_)) != FALSE;
+#else
+        const bool done = dlclose(handle_) == 0;
+#endif
+        handle_ = nullptr;
+        return done;
+    }
+    void* entry(const char* name) const
+    {
+#if defined(_WIN32)
+        return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+#else
+        return dlsym(handle_, name);
+#endif
+    }
+    bool loaded() const
+    {
+        return handle_ != nullptr;
+    }
+
+  private:
+    void* handle_ = nullptr;
+};
+
+using PasteFn = std::int32_t(ZT_CALLER*)(const char*, char*);
+using NoArgumentFn = void(ZT_CALLEE*)();
+
+TEST(LibraryLoad, LoadsRunsAndUnloadsAndLoadsAgain)
+{
+    zt::test::use_fresh_emulated_machine();
+    for (int round = 0; round < 2; ++round) {
+        LoadedLibrary library(zt::test::library_path());
+        ASSERT_TRUE(library.loaded());
+        const auto paste = reinterpret_cast<PasteFn>(library.entry("PasteFunc"));
+        ASSERT_NE(paste, nullptr);
+        char buffer[64];
+        // A fresh load starts with no previous result.
+        EXPECT_EQ(paste("NoSuchFunction", buffer), 0);
+        EXPECT_EQ(paste("GeoArea", buffer), 13 * 65536 + 9);
+        EXPECT_TRUE(library.unload());
+    }
+}
+
+TEST(LibraryLoad, LoggerEntryPointsHaveTheirExportNames)
+{
+    LoadedLibrary library(zt::test::library_path());
+    ASSERT_TRUE(library.loaded());
+    const auto init = reinterpret_cast<NoArgumentFn>(library.entry("_ZtDllInit@0"));
+    const auto free = reinterpret_cast<NoArgumentFn>(library.entry("_ZtDllFree@0"));
+#if defined(_WIN32)
+    EXPECT_NE(init, nullptr);
+    EXPECT_NE(free, nullptr);
+    EXPECT_EQ(library.entry("ZtDllInit"), nullptr);
+#else
+    // Natively the plain names serve.
+    EXPECT_EQ(init, nullptr);
+    EXPECT_EQ(free, nullptr);
+    EXPECT_NE(library.entry("ZtDllInit"), nullptr);
+#endif
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+// Binding of the debug logger. The binding is made once per process, so every
+// test here runs in a process of its own (one CTest test per case).
+#include "frame/error_report.h"
+#include "frame/logger_binding.h"
+#include "logger_log.h"
+#include "test_environment.h"
+#include "ztfunc32.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using zt::test::LogEntry;
+using zt::test::LoggerLog;
+
+#if defined(_WIN32)
+constexpr const char* logger_file = "\\ZTDEBUG.DLL";
+#else
+constexpr const char* logger_file = "/libztdebug.so";
+#endif
+
+class LoggerBindingTest : public testing::Test {
+  protected:
+    void SetUp() override
+    {
+        zt::test::use_fresh_emulated_machine();
+        zt::test::remove_logger_key_from_registry();
+    }
+    void TearDown() override { zt::test::remove_logger_key_from_registry(); }
+
+    LoggerLog log;
+};
+
+TEST_F(LoggerBindingTest, BoundByDllInitReportsCarryTheLibrarysName)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    ZtDllInit();
+    EXPECT_EQ(zt::frame::report("ConvertTemp: FromUnit %s", "not defined"), 1);
+
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].module_tag, "ZtFunc32_71     /");
+    EXPECT_EQ(entries[0].message, "ConvertTemp: FromUnit not defined");
+}
+
+TEST_F(LoggerBindingTest, ReportBeforeAnyBindingNamesTheLibraryUnknownForGood)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    zt::frame::report("first");
+    ZtDllInit();
+    ZtDllInit();
+    zt::frame::report("second %d", 2);
+
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].module_tag, "UNKNOWN         /");
+    EXPECT_EQ(entries[1].module_tag, "UNKNOWN         /");
+    EXPECT_EQ(entries[1].message, "second 2");
+}
+
+TEST_F(LoggerBindingTest, DirectoryWithTrailingBackslashLeadsToTheSameLogger)
+{
+    // Natively the "\\" becomes "/" when the path is mapped.
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory() + "\\");
+    ZtDllInit();
+    EXPECT_EQ(zt::frame::report("reached"), 1);
+    EXPECT_EQ(log.take_new_messages(), std::vector<std::string>{"reached"});
+}
+
+TEST_F(LoggerBindingTest, LoggerWithoutAllEntryPointsIsLoadedButNeverCalled)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::incomplete_logger_directory());
+    ZtDllInit();
+
+    EXPECT_TRUE(zt::test::library_is_loaded(zt::test::incomplete_logger_directory() + logger_file));
+    EXPECT_FALSE(zt::frame::logger_binding().available);
+    EXPECT_EQ(zt::frame::report("dropped"), 0);
+    EXPECT_TRUE(log.take_new_entries().empty());
+}
+
+TEST_F(LoggerBindingTest, WithoutALoggerReportsAreDropped)
+{
+    EXPECT_EQ(zt::frame::report("dropped"), 0);
+    ZtDllInit();
+    EXPECT_EQ(zt::frame::report("dropped too"), 0);
+    EXPECT_TRUE(zt::frame::logger_binding().attempted);
+    EXPECT_TRUE(log.take_new_entries().empty());
+}
+
+TEST_F(LoggerBindingTest, SecondBindingNeverLooksAtTheRegistryAgain)
+{
+    ZtDllInit();
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    ZtDllInit();
+    EXPECT_EQ(zt::frame::report("dropped"), 0);
+    EXPECT_FALSE(zt::test::library_is_loaded(zt::test::logger_directory() + logger_file));
+}
+
+TEST_F(LoggerBindingTest, DirectoryTooLongForThePathIsTreatedAsMissing)
+{
+    // 245 characters, the separator and "ZTDEBUG.DLL" need 258 bytes with the terminator.
+    zt::test::set_logger_directory_in_registry(std::string(245, 'x'));
+    ZtDllInit();
+    EXPECT_TRUE(zt::frame::logger_binding().attempted);
+    EXPECT_EQ(zt::frame::report("dropped"), 0);
+}
+
+TEST_F(LoggerBindingTest, LongModuleNameKeepsItsFirstSixteenCharacters)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    zt::frame::bind_logger("ABCDEFGHIJKLMNOPQRST");
+    zt::frame::report("x");
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].module_tag, "ABCDEFGHIJKLMNOP/");
+}
+
+TEST_F(LoggerBindingTest, ExceptionTextIsLoggedAsItStandsEvenWithPercentSigns)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    ZtDllInit();
+    zt::frame::report_exception(std::runtime_error("100% done %s %n %d"));
+    EXPECT_EQ(log.take_new_messages(), std::vector<std::string>{"100% done %s %n %d"});
+}
+
+} // namespace

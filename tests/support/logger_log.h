@@ -1,0 +1,29 @@
+// The log of the logger stand-in, as the tests read it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zt::test {
+
+struct LogEntry {
+    std::string module_tag; // 17 characters, "/" included
+    std::string message;
+};
+
+class LoggerLog {
+  public:
+    // Points the logger stand-in at a new empty log file.
+    LoggerLog();
+
+    // Entries written since the previous call (or since construction).
+    std::vector<LogEntry> take_new_entries();
+    // The messages of take_new_entries().
+    std::vector<std::string> take_new_messages();
+
+  private:
+    std::string path_;
+    std::size_t consumed_ = 0;
+};
+
+} // namespace zt::test
