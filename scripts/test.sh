@@ -79,6 +79,10 @@ stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix" prepare_wine
 stage "test win64 under wine64" ctest --preset win64
+stage "INI differential native/Wine" env WINEPREFIX="$PWD/build/win64/wineprefix" \
+    tests/settings/profile_differential/run_differential.sh \
+    build/native/bin/profile_script_runner build/win64/bin/profile_script_runner.exe \
+    tests/settings/profile_differential/profile_script.txt
 stage "build win32" build win32
 stage "static checks win32" ctest --preset win32
 

@@ -83,6 +83,22 @@ void set_environment(const std::string& name, const std::string& value)
 #endif
 }
 
+void unset_environment(const std::string& name)
+{
+#if defined(_WIN32)
+    SetEnvironmentVariableA(name.c_str(), nullptr);
+    _putenv_s(name.c_str(), "");
+#else
+    unsetenv(name.c_str());
+#endif
+}
+
+std::string environment(const std::string& name)
+{
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? value : "";
+}
+
 void use_fresh_emulated_machine()
 {
 #if !defined(_WIN32)

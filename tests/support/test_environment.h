@@ -23,6 +23,8 @@ std::string library_path();
 std::string make_scratch_directory(const std::string& purpose);
 
 void set_environment(const std::string& name, const std::string& value);
+void unset_environment(const std::string& name);
+std::string environment(const std::string& name); // empty when unset
 
 // Natively, points the emulated machine at a fresh folder; on Windows nothing.
 void use_fresh_emulated_machine();
