@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ python3 googletest libbenchmark-dev
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb)
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb)
 timings=()
 
 stage() {
