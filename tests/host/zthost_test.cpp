@@ -78,13 +78,33 @@ TEST_F(ZthostSession, ErrorsNameTheLineAndTheSessionGoesOn)
     const int failures = run("NoSuch( 1 );\n"
                              "ZtDllFree( 1 );\n"
                              "PasteFunc( 5 );\n"
+                             "PasteFunc( \"GeoArea\", \"buffer\" );\n"
                              "\n"
                              "ZtDllFree();\n");
-    EXPECT_EQ(failures, 3);
+    EXPECT_EQ(failures, 4);
     EXPECT_NE(err.str().find("line 1: no function named NoSuch"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("line 2: ZtDllFree takes 0 argument(s)"), std::string::npos);
     EXPECT_NE(err.str().find("line 3: PasteFunc takes one argument"), std::string::npos);
+    EXPECT_NE(err.str().find("line 4: PasteFunc takes one argument"), std::string::npos);
     EXPECT_EQ(out.str(), "ZtDllFree() -> (no result)\n");
+}
+
+TEST(ZthostBuild, NamesAFunctionTheLoadedBuildDoesNotExport)
+{
+    // The logger stand-in exports none of the library's functions.
+#if defined(_WIN32)
+    zthost::DynamicLibrary other(zt::test::logger_directory() + "\\ZTDEBUG.DLL");
+#else
+    zthost::DynamicLibrary other(zt::test::logger_directory() + "/libztdebug.so");
+#endif
+    ASSERT_TRUE(other.loaded()) << other.error();
+    std::ostringstream out;
+    std::ostringstream err;
+    zthost::ScriptRunner runner(other, out, err);
+    std::istringstream script("\nGeoArea( 2, 3, 1 );\n");
+    EXPECT_EQ(runner.run(script), 1);
+    EXPECT_EQ(err.str(), "line 2: GeoArea is not exported by this build\n");
+    EXPECT_EQ(out.str(), "");
 }
 
 } // namespace
