@@ -64,10 +64,14 @@ stop_display_and_wine() {
 }
 trap stop_display_and_wine EXIT
 
-# The first start of a new Wine prefix takes a while; do it once, up front.
+# The first start of a new Wine prefix takes a while; do it once, up front, and
+# keep its server running so that each test process starts quickly. The server
+# comes first: Wine's background services then start from wineboot, with no
+# output of their own, and not from a test whose output CTest waits for.
 prepare_wine() {
-    WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all /usr/lib/wine/wine64 wineboot -i \
-        >/dev/null 2>&1 || true
+    export WINEPREFIX="$PWD/build/win64/wineprefix"
+    wineserver -p >/dev/null 2>&1 &
+    WINEDEBUG=-all /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 }
 
 stage "install missing packages" install_missing
