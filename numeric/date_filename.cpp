@@ -27,14 +27,23 @@ char ascii_lower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// A one-digit number gets a leading "0"; wider numbers stay as they are.
+// Writes a non-negative number in decimal; a one-digit number gets a leading
+// "0", wider numbers stay as they are. Not std::to_string: its digit table is a
+// GNU-unique symbol, which would keep the native shared object from unloading.
 void append_padded(std::string& out, int number)
 {
-    const std::string digits = std::to_string(number);
-    if (digits.size() == 1) {
+    char reversed[10];
+    std::size_t count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0 && count < sizeof reversed);
+    if (count == 1) {
         out += '0';
     }
-    out += digits;
+    while (count > 0) {
+        out += reversed[--count];
+    }
 }
 
 // The local date of `instant`, if it has one with a four-digit year.
