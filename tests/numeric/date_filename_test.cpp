@@ -22,16 +22,19 @@ using zt::test::utc_seconds;
 
 const std::string unknown_char = "CreatFilenameFromDate: Unknown char in format string";
 
-class DateFileNames : public testing::Test {
+class DateFileNameCalls : public testing::Test {
   protected:
-    DateFileNames() { zt::test::suite_log().take_new_messages(); }
+    DateFileNameCalls() { zt::test::suite_log().take_new_messages(); }
 
     std::string name(const char* format, const char* prefix, const char* postfix, int32_t offset)
     {
         return CreateFilenameFromDate(format, prefix, postfix, offset);
     }
     std::vector<std::string> reports() { return zt::test::suite_log().take_new_messages(); }
+};
 
+class DateFileNames : public DateFileNameCalls {
+  protected:
     TimeZoneSetting zone_{"CET-1"};
 };
 
@@ -163,7 +166,7 @@ TEST_F(DateFileNames, SystemClockGivesAFourDigitYear)
 // the process started with. So there the case runs only in a process started
 // with TZ=Europe/Berlin (its own test entry), with the runtime's TZ removed so
 // that it falls back to the system zone.
-class DateFileNamesInNamedZone : public DateFileNames {
+class DateFileNamesInNamedZone : public DateFileNameCalls {
   protected:
     void SetUp() override
     {
