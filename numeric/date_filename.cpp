@@ -6,9 +6,10 @@
 #include "platform/local_time.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <limits>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace zt::numeric {
@@ -22,6 +23,30 @@ std::string_view text_or_empty(const char* text)
     return text != nullptr ? std::string_view(text) : std::string_view();
 }
 
+// Text of at most the shared buffer's capacity, built on the stack: nothing is
+// allocated, what does not fit is dropped, and a prefix or postfix that points
+// into the shared buffer itself is read before the buffer is written.
+class BoundedText {
+  public:
+    void append(std::string_view text)
+    {
+        const std::size_t fitting = std::min(text.size(), shared_result_capacity - size_);
+        std::copy_n(text.data(), fitting, chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+        size_ += fitting;
+    }
+    void append(char c) { append(std::string_view(&c, 1)); }
+
+    void copy_to(SharedResultBuffer& buffer) const
+    {
+        const auto end = std::copy_n(chars_.begin(), size_, buffer.begin());
+        std::fill(end, buffer.end(), '\0');
+    }
+
+  private:
+    std::array<char, shared_result_capacity> chars_{};
+    std::size_t size_ = 0;
+};
+
 char ascii_lower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -30,7 +55,7 @@ char ascii_lower(char c)
 // Writes a non-negative number in decimal; a one-digit number gets a leading
 // "0", wider numbers stay as they are. Not std::to_string: its digit table is a
 // GNU-unique symbol, which would keep the native shared object from unloading.
-void append_padded(std::string& out, int number)
+void append_padded(BoundedText& out, int number)
 {
     char reversed[10];
     std::size_t count = 0;
@@ -39,10 +64,10 @@ void append_padded(std::string& out, int number)
         number /= 10;
     } while (number > 0 && count < sizeof reversed);
     if (count == 1) {
-        out += '0';
+        out.append('0');
     }
     while (count > 0) {
-        out += reversed[--count];
+        out.append(reversed[--count]);
     }
 }
 
@@ -72,16 +97,16 @@ void report_missing_date()
     frame::report("CreatFilenameFromDate: No local date with a four-digit year for this DayOffset");
 }
 
-// The date part for `format`: only formats of 1 to 3 characters are looked at
+// Appends the date part for `format`: only formats of 1 to 3 characters are looked at
 // (case-insensitively), other lengths give "" without a report. Each character
 // other than d, m, y is reported and skipped. When there is no instant, or it
 // has no local date with a four-digit year, the date letters give nothing and
 // that is reported once.
-std::string date_part(std::string_view format, std::optional<std::int64_t> instant)
+void append_date_part(BoundedText& out, std::string_view format,
+                      std::optional<std::int64_t> instant)
 {
-    std::string out;
     if (format.empty() || format.size() > longest_looked_at_format) {
-        return out;
+        return;
     }
     // The instant is converted once, when the first date letter needs it.
     bool converted = false;
@@ -104,7 +129,6 @@ std::string date_part(std::string_view format, std::optional<std::int64_t> insta
         }
         append_padded(out, lower == 'd' ? date->day : lower == 'm' ? date->month : date->year);
     }
-    return out;
 }
 
 } // namespace
@@ -112,14 +136,13 @@ std::string date_part(std::string_view format, std::optional<std::int64_t> insta
 const char* create_filename_from_date(const char* format, const char* prefix, const char* postfix,
                                       std::int32_t day_offset)
 {
-    std::string name(text_or_empty(prefix));
-    name += date_part(text_or_empty(format), shifted_instant(now_seconds(), day_offset));
-    name += text_or_empty(postfix);
+    BoundedText name;
+    name.append(text_or_empty(prefix));
+    append_date_part(name, text_or_empty(format), shifted_instant(now_seconds(), day_offset));
+    name.append(text_or_empty(postfix));
 
     SharedResultBuffer& buffer = shared_result_buffer();
-    const std::size_t kept = std::min(name.size(), shared_result_capacity);
-    const auto end = std::copy_n(name.begin(), kept, buffer.begin());
-    std::fill(end, buffer.end(), '\0');
+    name.copy_to(buffer);
     return buffer.data();
 }
 

@@ -144,6 +144,13 @@ TEST_F(DateFileNames, ResultIsCutToExactly131CharactersInTheSharedBuffer)
     EXPECT_EQ(name("d", "", "", 0), "09"); // nothing of the longer text is left behind
 }
 
+TEST_F(DateFileNames, PreviousResultCanBePassedBackAsPrefixAndPostfix)
+{
+    FixedNow now(utc_seconds(2006, 1, 9, 12));
+    const char* previous = CreateFilenameFromDate("d", "A", "", 0);
+    EXPECT_EQ(name("m", previous, previous, 0), "A0901A09");
+}
+
 TEST_F(DateFileNames, NullTextsCountAsEmpty)
 {
     FixedNow now(utc_seconds(2006, 1, 9, 12));
