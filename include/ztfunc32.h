@@ -41,6 +41,46 @@ extern "C" {
  * low 16 bits its start, high 16 bits just past its end. */
 ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer);
 
+/* Unit conversion. The StdFromMet functions take a metric value, its unit
+ * code and the standard unit code; the MetFromStd functions a standard value,
+ * its unit code and the metric unit code. Codes by system:
+ *   metric length    0 mm, 1 cm, 2 m, 3 km       standard length 0 in, 1 ft, 2 yd, 3 mi
+ *   metric fluid     0 ml, 1 l, 2 m3             standard fluid  0 fl oz, 1 qt, 2 gal,
+ *                                                                3 bbl (31.5 gal), 4 bbl (42 gal)
+ *   metric weight    0 mg, 1 g, 2 kg, 3 t        standard weight 0 oz, 1 lb, 2 short ton
+ * Result -1 for a value not greater than 0 or a code outside 0 to 4, 0 for a
+ * code that names no unit. */
+ZT_API double ZT_CALLER StdFromMetLinear(float metric_value, int32_t metric_units,
+                                         int32_t standard_units);
+ZT_API double ZT_CALLER MetFromStdLinear(float standard_value, int32_t standard_units,
+                                         int32_t metric_units);
+ZT_API double ZT_CALLER StdFromMetFluid(float metric_value, int32_t metric_units,
+                                        int32_t standard_units);
+ZT_API double ZT_CALLER MetFromStdFluid(float standard_value, int32_t standard_units,
+                                        int32_t metric_units);
+ZT_API double ZT_CALLER StdFromMetWeight(float metric_value, int32_t metric_units,
+                                         int32_t standard_units);
+ZT_API double ZT_CALLER MetFromStdWeight(float standard_value, int32_t standard_units,
+                                         int32_t metric_units);
+
+/* Temperature between 1 Fahrenheit, 2 Celsius, 3 Kelvin; -9999.9 for codes
+ * that name no scale. */
+ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_units);
+
+/* Areas and volumes; 0.0 for a dimension not greater than 0, -1.0 for an
+ * unknown shape. GeoArea shapes: 1 triangle, 2 rectangle, 3 circle (radius
+ * base). GeoVolume shapes: 1 cube, 2 box, 3 sphere, 4 cone, 5 cylinder, 6
+ * triangular prism. */
+ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape);
+ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides);
+ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t shape);
+
+/* prefix + today's local date shifted by day_offset days, written by `format`
+ * (1 to 3 of the letters d, m, y in any case; other lengths give no date) +
+ * postfix, at most 131 characters, in the buffer shared with INIReadString. */
+ZT_API const char* ZT_CALLER CreateFilenameFromDate(const char* format, const char* prefix,
+                                                    const char* postfix, int32_t day_offset);
+
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void);

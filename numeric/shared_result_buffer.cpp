@@ -8,4 +8,4 @@ SharedResultBuffer& shared_result_buffer()
     return buffer;
 }
 
-}  // namespace zt::numeric
+} // namespace zt::numeric

@@ -8,10 +8,10 @@
 
 namespace zt::numeric {
 
-inline constexpr std::size_t shared_result_capacity = 131;  // characters, terminator excluded
+inline constexpr std::size_t shared_result_capacity = 131; // characters, terminator excluded
 
 using SharedResultBuffer = std::array<char, shared_result_capacity + 1>;
 
 SharedResultBuffer& shared_result_buffer();
 
-}  // namespace zt::numeric
+} // namespace zt::numeric
