@@ -77,8 +77,10 @@ TEST(StatxTool, ProgramPrintsTheJobOrRefusesWithNonZeroExit)
     zt::test::StatxSettingsFile settings;
     zt::test::ScratchFolder scratch;
     const std::string output = scratch.file("statx.out");
-    const std::string command =
-        "\"" + zt::test::export_tool_program() + "\" > \"" + output + "\" 2>&1";
+    std::string command = "\"" + zt::test::export_tool_program() + "\" > \"" + output + "\" 2>&1";
+#ifdef _WIN32
+    command = "\"" + command + "\""; // cmd /c drops the outer quotes of the line
+#endif
     const auto run = [&] {
         const int status = std::system(command.c_str());
         return std::pair{status, zt::test::read_bytes(output)};
