@@ -3,19 +3,20 @@
 #pragma once
 
 #include <array>
-#include <charconv>
 #include <cstdint>
+#include <cstdio>
 
 namespace zt::settings {
 
 // Room for "-2147483648" and the terminator.
 using DecimalText = std::array<char, 12>;
 
+// Not std::to_chars: its digit table is a process-unique symbol, and a shared
+// library holding one can never be unloaded, which a host relies on.
 inline DecimalText decimal_text(std::int32_t value)
 {
     DecimalText text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size() - 1, value).ptr;
-    *end = '\0';
+    std::snprintf(text.data(), text.size(), "%ld", static_cast<long>(value));
     return text;
 }
 
