@@ -81,6 +81,34 @@ ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t
 ZT_API const char* ZT_CALLER CreateFilenameFromDate(const char* format, const char* prefix,
                                                     const char* postfix, int32_t day_offset);
 
+/* INI files. A file name without a folder means the file in the Windows
+ * directory. Writes return 0, or -1 (and a report) when the write failed.
+ * INIReadString returns at most 130 characters in a buffer shared with
+ * CreateFilenameFromDate, "FAILURE" when nothing is stored; INIReadInteger
+ * returns -99 when nothing is stored. */
+ZT_API int32_t ZT_CALLER INIWriteString(const char* file_name, const char* section, const char* key,
+                                        const char* message);
+ZT_API const char* ZT_CALLER INIReadString(const char* file_name, const char* section,
+                                           const char* key);
+ZT_API int32_t ZT_CALLER INIWriteInteger(const char* file_name, const char* section,
+                                         const char* key, int32_t value);
+ZT_API int32_t ZT_CALLER INIReadInteger(const char* file_name, const char* section,
+                                        const char* key);
+
+/* Settings of the statistics-export tool, in section "Defaults" of "statx.ini"
+ * in the Windows directory. Each returns -1 (and writes nothing) when
+ * "statx.exe" is not on the search path. The date and time functions return 0
+ * when all three values were written, else the sum of 1, 10 and 100 for the
+ * first, second and third value that was out of range or not written; the text
+ * functions return 0 when written, 1 when not. */
+ZT_API int32_t ZT_CALLER STATXSetStartDate(int32_t year, int32_t month, int32_t day);
+ZT_API int32_t ZT_CALLER STATXSetEndDate(int32_t year, int32_t month, int32_t day);
+ZT_API int32_t ZT_CALLER STATXSetStartTime(int32_t hour, int32_t minute, int32_t second);
+ZT_API int32_t ZT_CALLER STATXSetEndTime(int32_t hour, int32_t minute, int32_t second);
+ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name);
+ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name);
+ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name);
+
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void);

@@ -5,8 +5,38 @@
 #include "dynamic_library.h"
 #include "script_runner.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <string>
+
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+// ".run COMMAND": runs a command line through the system's shell, so a script
+// can show what other programs make of the library's work (for example the
+// statistics-export tool reading the settings just written).
+std::string run_shell_command(const std::string& command_line, std::ostream& out)
+{
+    if (command_line.empty()) {
+        return "usage: .run COMMAND";
+    }
+    out.flush();
+    std::cerr.flush();
+    const int status = std::system(command_line.c_str());
+#if defined(_WIN32)
+    const int exit_code = status;
+#else
+    const int exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    out << "(" << command_line << ": exit " << exit_code << ")" << std::endl;
+    return "";
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -21,6 +51,7 @@ int main(int argc, char** argv)
         return 2;
     }
     zthost::ScriptRunner runner(library, std::cout, std::cerr);
+    runner.add_command("run", "run a command line through the system's shell", run_shell_command);
     int failures = 0;
     if (argc == 3) {
         std::ifstream script(argv[2]);

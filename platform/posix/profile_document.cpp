@@ -1,5 +1,9 @@
 #include "platform/posix/profile_document.h"
 
+// std:: algorithms, not std::ranges: the range algorithm objects are
+// process-unique symbols in an unoptimised build, and glibc never unloads a
+// library that holds one.
+
 #include <algorithm>
 #include <utility>
 
@@ -61,8 +65,8 @@ std::string_view trim_blanks(std::string_view text)
 
 bool names_equal(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b,
-                              [](char x, char y) { return ascii_lower(x) == ascii_lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return ascii_lower(x) == ascii_lower(y); });
 }
 
 ProfileDocument::ProfileDocument() : sections_{ProfileSection{}} {}
@@ -105,8 +109,9 @@ std::string ProfileDocument::serialize() const
 
 const ProfileSection* ProfileDocument::first_section_named(std::string_view name) const
 {
-    const auto found = std::ranges::find_if(
-        sections_, [&](const ProfileSection& s) { return names_equal(s.name, name); });
+    const auto found =
+        std::find_if(sections_.begin(), sections_.end(),
+                     [&](const ProfileSection& s) { return names_equal(s.name, name); });
     return found == sections_.end() ? nullptr : &*found;
 }
 
@@ -122,8 +127,9 @@ const ProfileKey* ProfileDocument::find_key(std::string_view section, std::strin
         return nullptr;
     }
     const std::string_view key_name = trim_blanks(key);
-    const auto entry = std::ranges::find_if(
-        found->keys, [&](const ProfileKey& k) { return names_equal(k.name, key_name); });
+    const auto entry =
+        std::find_if(found->keys.begin(), found->keys.end(),
+                     [&](const ProfileKey& k) { return names_equal(k.name, key_name); });
     return entry == found->keys.end() ? nullptr : &*entry;
 }
 
@@ -136,8 +142,8 @@ bool ProfileDocument::set_value(std::string_view section, std::string_view key,
     if (target == nullptr) {
         target = &sections_.emplace_back(ProfileSection{std::string(section_name), {}});
     }
-    auto entry = std::ranges::find_if(
-        target->keys, [&](const ProfileKey& k) { return names_equal(k.name, key_name); });
+    auto entry = std::find_if(target->keys.begin(), target->keys.end(),
+                              [&](const ProfileKey& k) { return names_equal(k.name, key_name); });
     if (entry == target->keys.end()) {
         entry = target->keys.insert(target->keys.end(), ProfileKey{std::string(key_name), {}});
     }
@@ -158,8 +164,9 @@ bool ProfileDocument::delete_key(std::string_view section, std::string_view key)
         if (!names_equal(candidate.name, section)) {
             continue;
         }
-        const auto entry = std::ranges::find_if(
-            candidate.keys, [&](const ProfileKey& k) { return names_equal(k.name, key); });
+        const auto entry =
+            std::find_if(candidate.keys.begin(), candidate.keys.end(),
+                         [&](const ProfileKey& k) { return names_equal(k.name, key); });
         if (entry != candidate.keys.end()) {
             candidate.keys.erase(entry);
             return true;
@@ -170,8 +177,9 @@ bool ProfileDocument::delete_key(std::string_view section, std::string_view key)
 
 bool ProfileDocument::delete_section(std::string_view section)
 {
-    const auto found = std::ranges::find_if(
-        sections_, [&](const ProfileSection& s) { return names_equal(s.name, section); });
+    const auto found =
+        std::find_if(sections_.begin(), sections_.end(),
+                     [&](const ProfileSection& s) { return names_equal(s.name, section); });
     if (found == sections_.end()) {
         return false;
     }

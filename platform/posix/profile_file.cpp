@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -65,10 +66,12 @@ int create_temp_beside(const std::string& path, std::string& temp_path)
     static std::atomic<unsigned> counter{0};
     const fs::path target(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_path =
-            (target.parent_path() / ("." + target.filename().string() + ".tmp" +
-                                     std::to_string(::getpid()) + "-" + std::to_string(counter++)))
-                .string();
+        // Not std::to_string: it brings a process-unique symbol into the
+        // library, and a library holding one can never be unloaded.
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".tmp%ld-%u", static_cast<long>(::getpid()),
+                      counter++);
+        temp_path = (target.parent_path() / ("." + target.filename().string() + suffix)).string();
         const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
