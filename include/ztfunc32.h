@@ -41,6 +41,18 @@ extern "C" {
  * low 16 bits its start, high 16 bits just past its end. */
 ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer);
 
+/* Tag queries. TagExists: the tag's type code (1 discrete, 2 integer, 3 real,
+ * 4 message) or a negative failure code. GetDiscOnMsg / GetDiscOffMsg: the
+ * text of the discrete tag's ".OnMsg" / ".OffMsg" message field, or a failure
+ * text, in a buffer shared by both. */
+ZT_API int32_t ZT_CALLER TagExists(const char* tag_name);
+ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name);
+ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name);
+
+/* Writes the engineering-units text (at most 31 characters) of an integer or
+ * real tag into the host's "tagname.x". 0, or a negative failure code. */
+ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units);
+
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void);
