@@ -4,6 +4,7 @@
 //   zthost LIBRARY [SCRIPT]
 #include "dynamic_library.h"
 #include "script_runner.h"
+#include "tag_commands.h"
 
 #include <fstream>
 #include <iostream>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
         return 2;
     }
     zthost::ScriptRunner runner(library, std::cout, std::cerr);
+    zthost::add_tag_commands(runner);
     int failures = 0;
     if (argc == 3) {
         std::ifstream script(argv[2]);

@@ -52,6 +52,13 @@ std::vector<JournalCall> TagportJournal::take_new_calls()
     return calls;
 }
 
+std::string tag_text(std::uintptr_t tag)
+{
+    std::ostringstream text;
+    text << "0x" << std::hex << tag;
+    return text.str();
+}
+
 std::vector<std::string> function_names(const std::vector<JournalCall>& calls)
 {
     std::vector<std::string> names;

@@ -1,6 +1,7 @@
 // The call journal of the tag-access stand-in, as the tests read it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class TagportJournal {
 
 // The function names of `calls`, in order.
 std::vector<std::string> function_names(const std::vector<JournalCall>& calls);
+
+// A tag handle as the journal writes it.
+std::string tag_text(std::uintptr_t tag);
 
 // Tags that `calls` activated and did not deactivate.
 std::vector<std::string> tags_left_active(const std::vector<JournalCall>& calls);
