@@ -22,6 +22,9 @@ bool write_tag_file(const TagDatabase& database, const std::string& path)
     std::vector<char> bytes(record_count * tag_record_size, '\0');
     for (const TagEntry& entry : database.entries()) {
         char* record = bytes.data() + std::size_t{entry.index} * tag_record_size;
+        if (const auto units = read_units_field(path, entry.index)) {
+            std::memcpy(record + units_field_offset, units->data(), units->size());
+        }
         std::memcpy(record, entry.name.data(), std::min(entry.name.size(), name_capacity));
         record[type_offset] = static_cast<char>(entry.type & 0xFF);
         record[type_offset + 1] = static_cast<char>((entry.type >> 8) & 0xFF);

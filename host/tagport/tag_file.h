@@ -7,7 +7,8 @@
 //   bytes 130..161  the engineering-units field: text, then zero bytes
 //   the rest        zero
 //
-// Indexes without a tag give records of zero bytes.
+// Indexes without a tag give records of zero bytes. Rewriting the file keeps
+// the units texts its tags' records already hold.
 #pragma once
 
 #include "tag_database.h"

@@ -91,6 +91,15 @@ TEST(TagFileSubstitute, HasOneRecordPerIndexUpToTheHighest)
     EXPECT_EQ(bytes.substr(0, 512), std::string(512, '\0'));
     EXPECT_EQ(tagport::read_units_field(folder.file("tagname.x"), 3), "");
     EXPECT_EQ(tagport::read_units_field(folder.file("tagname.x"), 4), std::nullopt);
+
+    // Written again for more tags, the file keeps the units its records hold.
+    std::string patched = bytes;
+    patched.replace(3 * 512 + 130, 4, "kg/h");
+    zt::test::write_bytes(folder.file("tagname.x"), patched);
+    database.set({"Level", TP_INTEGER, 5, ""});
+    ASSERT_TRUE(tagport::write_tag_file(database, folder.file("tagname.x")));
+    EXPECT_EQ(zt::test::read_bytes(folder.file("tagname.x")).size(), 6u * 512);
+    EXPECT_EQ(tagport::read_units_field(folder.file("tagname.x"), 3), "kg/h");
 }
 
 class TagportStandIn : public testing::Test {
