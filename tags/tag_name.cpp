@@ -15,7 +15,7 @@ bool build_tag_name(TagNameBuffer& buffer, const char* name, std::string_view su
         return false;
     }
     std::memcpy(buffer.data(), name, length);
-    std::memcpy(buffer.data() + length, suffix.data(), suffix.size());
+    suffix.copy(buffer.data() + length, suffix.size());
     return true;
 }
 
