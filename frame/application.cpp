@@ -1,5 +1,7 @@
 #include "frame/application.h"
 
+#include "tagport.h"
+
 namespace zt::frame {
 namespace {
 
@@ -28,8 +30,23 @@ bool CZtFunc32_71App::InitInstance()
     return CWinApp::InitInstance();
 }
 
+void CZtFunc32_71App::release_tags_and_connection()
+{
+    // Neither answer is looked at: every tag of the table is given back.
+    for (const auto& [name, tag] : tag_table) {
+        TagportIsActive(connection, tag);
+        TagportDeactivate(connection, tag);
+    }
+    tag_table.clear();
+    if (connection != 0) {
+        TagportShutdown(connection);
+        connection = 0;
+    }
+}
+
 int CZtFunc32_71App::ExitInstance()
 {
+    release_tags_and_connection();
     return CWinApp::ExitInstance();
 }
 

@@ -22,6 +22,10 @@ class CZtFunc32_71App : public framework::CWinApp {
     bool InitInstance() override;
     int ExitInstance() override;
 
+    // Gives back every tag of the tag table, empties it and closes the
+    // connection if one is open.
+    void release_tags_and_connection();
+
     ConnectionHandle connection = 0;
     // Message tags activated for hotspots, by case-sensitive name.
     std::map<std::string, TagHandle> tag_table;

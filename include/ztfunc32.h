@@ -109,6 +109,18 @@ ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name);
 ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name);
 ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name);
 
+/* Tag queries. TagExists: the tag's type code (1 discrete, 2 integer, 3 real,
+ * 4 message) or a negative failure code. GetDiscOnMsg / GetDiscOffMsg: the
+ * text of the discrete tag's ".OnMsg" / ".OffMsg" message field, or a failure
+ * text, in a buffer shared by both. */
+ZT_API int32_t ZT_CALLER TagExists(const char* tag_name);
+ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name);
+ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name);
+
+/* Writes the engineering-units text (at most 31 characters) of an integer or
+ * real tag into the host's "tagname.x". 0, or a negative failure code. */
+ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units);
+
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void);

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset native >/dev/null
-cmake --build --preset native --target ZtFunc32 ztdebug zthost statx >/dev/null
+cmake --build --preset native --target ZtFunc32 tagport ztdebug zthost statx >/dev/null
 
 bin="$PWD/build/native/bin"
 demo="$PWD/build/native/demo"
@@ -21,6 +21,21 @@ export ZTDEBUG_LOG=-
 # The statistics-export tool stand-in on the search path, so the settings
 # functions find it and the script can run it.
 export PATH="$bin/export-tool:$PATH"
+
+# The host's application directory c:\zentara, named in win.ini, with the tag
+# database of the tag-access stand-in and a matching tagname.x.
+mkdir -p "$ZT_SYSROOT/c/zentara"
+printf '%s\n' '[Vistrel]' 'ApplicationDirectory=c:\zentara' > "$ZT_SYSROOT/c/windows/win.ini"
+cat > "$ZT_SYSROOT/c/zentara/tagport.tags" <<'TAGS'
+# name                  type      index  text (message tags)
+Pump1                   discrete  1
+Pump1.OnMsg             message   2      "Pump running"
+Pump1.OffMsg            message   3      "Pump stopped"
+Flow                    real      4
+Level                   integer   5
+Alarm                   message   6      ""
+TAGS
+echo .tagfile | "$bin/zthost" "$bin/libZtFunc32.so" >/dev/null
 
 cd "$demo"
 exec "$bin/zthost" "$bin/libZtFunc32.so" "${1:-../../../examples/demo.zts}"

@@ -4,6 +4,7 @@
 //   zthost LIBRARY [SCRIPT]
 #include "dynamic_library.h"
 #include "script_runner.h"
+#include "tag_commands.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     }
     zthost::ScriptRunner runner(library, std::cout, std::cerr);
     runner.add_command("run", "run a command line through the system's shell", run_shell_command);
+    zthost::add_tag_commands(runner);
     int failures = 0;
     if (argc == 3) {
         std::ifstream script(argv[2]);

@@ -1,4 +1,5 @@
 // The built library loaded by path, as a host loads it.
+#include "library_handle.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 
@@ -6,57 +7,7 @@
 
 #include <cstdint>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
-
 namespace {
-
-class LoadedLibrary {
-  public:
-    explicit LoadedLibrary(const std::string& path)
-    {
-#if defined(_WIN32)
-        handle_ = LoadLibraryA(path.c_str());
-#else
-        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-    }
-    ~LoadedLibrary()
-    {
-        unload();
-    }
-    bool unload()
-    {
-        if (handle_ == nullptr) {
-            return false;
-        }
-#if defined(_WIN32)
-        const bool done = FreeLibrary(static_cast<HMODULE>(handle_)) != FALSE;
-#else
-        const bool done = dlclose(handle_) == 0;
-#endif
-        handle_ = nullptr;
-        return done;
-    }
-    void* entry(const char* name) const
-    {
-#if defined(_WIN32)
-        return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
-#else
-        return dlsym(handle_, name);
-#endif
-    }
-    bool loaded() const
-    {
-        return handle_ != nullptr;
-    }
-
-  private:
-    void* handle_ = nullptr;
-};
 
 using PasteFn = std::int32_t(ZT_CALLER*)(const char*, char*);
 using NoArgumentFn = void(ZT_CALLEE*)();
@@ -65,7 +16,7 @@ TEST(LibraryLoad, LoadsRunsAndUnloadsAndLoadsAgain)
 {
     zt::test::use_fresh_emulated_machine();
     for (int round = 0; round < 2; ++round) {
-        LoadedLibrary library(zt::test::library_path());
+        zt::test::LibraryHandle library(zt::test::library_path());
         ASSERT_TRUE(library.loaded());
         const auto paste = reinterpret_cast<PasteFn>(library.entry("PasteFunc"));
         ASSERT_NE(paste, nullptr);
@@ -79,7 +30,7 @@ TEST(LibraryLoad, LoadsRunsAndUnloadsAndLoadsAgain)
 
 TEST(LibraryLoad, LoggerEntryPointsHaveTheirExportNames)
 {
-    LoadedLibrary library(zt::test::library_path());
+    zt::test::LibraryHandle library(zt::test::library_path());
     ASSERT_TRUE(library.loaded());
     const auto init = reinterpret_cast<NoArgumentFn>(library.entry("_ZtDllInit@0"));
     const auto free = reinterpret_cast<NoArgumentFn>(library.entry("_ZtDllFree@0"));

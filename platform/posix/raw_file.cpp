@@ -1,0 +1,55 @@
+// Raw file I/O on the emulated platform: POSIX file descriptors on the mapped path.
+#include "platform/raw_file.h"
+
+#include "platform/posix/windows_path.h"
+
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace zt::platform {
+namespace {
+
+RawFileHandle open_existing(const char* windows_path)
+{
+    const std::string path = posix::to_posix_path(windows_path);
+    const int file = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    return file < 0 ? invalid_raw_file : file;
+}
+
+std::int32_t seek(RawFileHandle file, std::int32_t offset)
+{
+    if (offset < 0) {
+        return -1;
+    }
+    const off_t reached = ::lseek(static_cast<int>(file), offset, SEEK_SET);
+    return reached < 0 ? -1 : static_cast<std::int32_t>(reached);
+}
+
+std::int32_t write(RawFileHandle file, const void* bytes, std::uint32_t size)
+{
+    const ssize_t written = ::write(static_cast<int>(file), bytes, size);
+    return written < 0 ? -1 : static_cast<std::int32_t>(written);
+}
+
+bool close(RawFileHandle file)
+{
+    return ::close(static_cast<int>(file)) == 0;
+}
+
+constexpr RawFileCalls system_calls{open_existing, seek, write, close};
+RawFileCalls calls_in_use = system_calls;
+
+} // namespace
+
+const RawFileCalls& system_raw_file_calls()
+{
+    return system_calls;
+}
+
+RawFileCalls& raw_file_calls()
+{
+    return calls_in_use;
+}
+
+} // namespace zt::platform

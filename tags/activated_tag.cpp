@@ -1,0 +1,37 @@
+#include "tags/activated_tag.h"
+
+#include <cstring>
+
+namespace zt::tags {
+
+ActivatedTag::ActivatedTag(TP_CONNECTION connection, const char* name)
+    : connection_(connection), tag_(TagportActivate(connection, name))
+{
+}
+
+std::int32_t ActivatedTag::type() const
+{
+    return TagportType(connection_, tag_);
+}
+
+std::uint16_t ActivatedTag::tag_index() const
+{
+    std::uint16_t index = 0;
+    std::memcpy(&index, reinterpret_cast<const unsigned char*>(tag_) + TP_TAG_INDEX_OFFSET,
+                sizeof index);
+    return index;
+}
+
+void ActivatedTag::give_back()
+{
+    if (tag_ == 0) {
+        return;
+    }
+    const TP_TAG tag = tag_;
+    tag_ = 0;
+    if (TagportIsActive(connection_, tag) != 0) {
+        TagportDeactivate(connection_, tag);
+    }
+}
+
+} // namespace zt::tags

@@ -1,0 +1,112 @@
+#include "tags/tag_queries.h"
+
+#include "frame/error_report.h"
+#include "frame/logger_binding.h"
+#include "tags/activated_tag.h"
+#include "tags/tag_failure.h"
+#include "tags/tag_name.h"
+#include "tags/tagport_connection.h"
+
+#include <array>
+#include <cstring>
+#include <exception>
+#include <string_view>
+
+namespace zt::tags {
+namespace {
+
+constexpr std::int32_t message_capacity = 131;
+
+// The message result buffer of GetDiscOnMsg and GetDiscOffMsg. One byte more
+// than the tag-access library is allowed to fill keeps the text terminated
+// whatever it writes.
+std::array<char, message_capacity + 1> message_result{};
+
+void put_message(const char* text)
+{
+    message_result.fill('\0');
+    std::strncpy(message_result.data(), text, message_capacity);
+}
+
+void report_tag_failure(std::int32_t code)
+{
+    if (code == connect_failed) {
+        frame::report("Failure: TagExists Func. - Unable to connect to Tagport.");
+    } else {
+        frame::report("Failure: TagExists Func. - Unable to activate specified tag.");
+    }
+}
+
+std::int32_t query_tag_type(const char* tag_name)
+{
+    const TP_CONNECTION connection = make_sure_of_connection();
+    TagNameBuffer name;
+    if (!build_tag_name(name, tag_name)) {
+        throw TagFailure{tag_not_found};
+    }
+    ActivatedTag tag(connection, name.data());
+    if (!tag.activated()) {
+        throw TagFailure{tag_not_found};
+    }
+    const std::int32_t type = tag.type();
+    tag.give_back();
+    return type;
+}
+
+void read_disc_message(std::int32_t on_off, const char* tag_name)
+{
+    const TP_CONNECTION connection = make_sure_of_connection();
+    const std::string_view suffix = on_off == 1 ? ".OnMsg" : ".OffMsg";
+    TagNameBuffer name;
+    if (!build_tag_name(name, tag_name, suffix)) {
+        put_message("Failure: Unable to activate specified tag.");
+        return;
+    }
+    ActivatedTag tag(connection, name.data());
+    if (!tag.activated()) {
+        put_message("Failure: Unable to activate specified tag.");
+        return;
+    }
+    if (tag.type() == TP_MESSAGE) {
+        message_result.fill('\0');
+        TagportGetMessage(connection, tag.handle(), message_result.data(), message_capacity);
+    } else {
+        put_message("Failure: Specified tag not of Message type");
+    }
+    tag.give_back();
+}
+
+} // namespace
+
+std::int32_t tag_exists(const char* tag_name)
+{
+    frame::bind_logger(frame::library_module_name);
+    try {
+        return query_tag_type(tag_name);
+    } catch (const TagFailure& failure) {
+        report_tag_failure(failure.code);
+        return failure.code;
+    } catch (const std::exception& caught) {
+        frame::report_exception(caught);
+        return standard_exception;
+    } catch (...) {
+        frame::report("Unspecified Exception Caught in TagExists");
+        return unspecified_exception;
+    }
+}
+
+const char* get_disc_message(std::int32_t on_off, const char* tag_name)
+{
+    try {
+        read_disc_message(on_off, tag_name);
+    } catch (const TagFailure& failure) {
+        report_tag_failure(failure.code);
+    } catch (const std::exception& caught) {
+        frame::report_exception(caught);
+    } catch (...) {
+        put_message("EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
+    }
+    return message_result.data();
+}
+
+} // namespace zt::tags

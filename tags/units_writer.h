@@ -1,0 +1,18 @@
+// The engineering-units writer: puts a tag's units text straight into its
+// record of the host's tag-definition file "tagname.x".
+#pragma once
+
+#include <cstdint>
+
+namespace zt::tags {
+
+// Offset of the 32-byte units field within a tag's 512-byte record.
+inline constexpr std::int32_t units_field_offset = 130;
+
+// Writes `text` (at most 31 characters, then zero bytes) into the 32-byte field
+// at `field_offset` of the tag's record. 0 when written, otherwise a negative
+// failure code (reported). On every way out the tag is given back and the file
+// closed.
+std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset);
+
+} // namespace zt::tags
