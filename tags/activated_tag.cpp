@@ -1,5 +1,8 @@
 #include "tags/activated_tag.h"
 
+#include "tags/tag_failure.h"
+#include "tags/tag_name.h"
+
 #include <cstring>
 
 namespace zt::tags {
@@ -32,6 +35,19 @@ void ActivatedTag::give_back()
     if (TagportIsActive(connection_, tag) != 0) {
         TagportDeactivate(connection_, tag);
     }
+}
+
+ActivatedTag activate_named_tag(TP_CONNECTION connection, const char* tag_name)
+{
+    TagNameBuffer name;
+    if (!build_tag_name(name, tag_name)) {
+        throw TagFailure{tag_not_found};
+    }
+    ActivatedTag tag(connection, name.data());
+    if (!tag.activated()) {
+        throw TagFailure{tag_not_found};
+    }
+    return tag;
 }
 
 } // namespace zt::tags

@@ -6,6 +6,7 @@
 #include "tagport.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace zt::tags {
 
@@ -15,6 +16,11 @@ class ActivatedTag {
     ~ActivatedTag() { give_back(); }
     ActivatedTag(const ActivatedTag&) = delete;
     ActivatedTag& operator=(const ActivatedTag&) = delete;
+    ActivatedTag(ActivatedTag&& other) noexcept
+        : connection_(other.connection_), tag_(std::exchange(other.tag_, 0))
+    {
+    }
+    ActivatedTag& operator=(ActivatedTag&&) = delete;
 
     // False when the tag-access library knows no such tag.
     bool activated() const { return tag_ != 0; }
@@ -28,5 +34,9 @@ class ActivatedTag {
     TP_CONNECTION connection_;
     TP_TAG tag_;
 };
+
+// Activates the tag `tag_name` through the 131-byte tag name buffer. Raises
+// tag_not_found when the name does not fit the buffer or no such tag exists.
+ActivatedTag activate_named_tag(TP_CONNECTION connection, const char* tag_name);
 
 } // namespace zt::tags

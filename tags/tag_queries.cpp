@@ -40,14 +40,7 @@ void report_tag_failure(std::int32_t code)
 std::int32_t query_tag_type(const char* tag_name)
 {
     const TP_CONNECTION connection = make_sure_of_connection();
-    TagNameBuffer name;
-    if (!build_tag_name(name, tag_name)) {
-        throw TagFailure{tag_not_found};
-    }
-    ActivatedTag tag(connection, name.data());
-    if (!tag.activated()) {
-        throw TagFailure{tag_not_found};
-    }
+    ActivatedTag tag = activate_named_tag(connection, tag_name);
     const std::int32_t type = tag.type();
     tag.give_back();
     return type;

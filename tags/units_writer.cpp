@@ -6,7 +6,6 @@
 #include "tags/activated_tag.h"
 #include "tags/tag_failure.h"
 #include "tags/tag_file_path.h"
-#include "tags/tag_name.h"
 #include "tags/tagport_connection.h"
 
 #include <array>
@@ -63,14 +62,7 @@ UnitsField units_field(const char* text)
 void write_field(const char* tag_name, const char* text, std::int32_t field_offset)
 {
     const TP_CONNECTION connection = make_sure_of_connection();
-    TagNameBuffer name;
-    if (!build_tag_name(name, tag_name)) {
-        throw TagFailure{tag_not_found};
-    }
-    ActivatedTag tag(connection, name.data());
-    if (!tag.activated()) {
-        throw TagFailure{tag_not_found};
-    }
+    ActivatedTag tag = activate_named_tag(connection, tag_name);
     const std::int32_t type = tag.type();
     if (type != TP_INTEGER && type != TP_REAL) {
         throw TagFailure{not_integer_or_real};

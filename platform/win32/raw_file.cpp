@@ -29,18 +29,12 @@ bool close(RawFileHandle file)
 }
 
 constexpr RawFileCalls system_calls{open_existing, seek, write, close};
-RawFileCalls calls_in_use = system_calls;
 
 } // namespace
 
 const RawFileCalls& system_raw_file_calls()
 {
     return system_calls;
-}
-
-RawFileCalls& raw_file_calls()
-{
-    return calls_in_use;
 }
 
 } // namespace zt::platform
