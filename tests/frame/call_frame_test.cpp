@@ -1,6 +1,7 @@
 // The per-call frame and the load and unload steps keep the caller's module
 // state, whatever way the work ends.
 #include "frame/library.h"
+#include "ztfunc32.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,24 @@ TEST(CallFrame, NestedFramesUnwindToTheOutermostCaller)
         EXPECT_EQ(&current_module_state(), &zt::frame::library_module_state());
         return 0;
     });
+    EXPECT_EQ(&current_module_state(), &caller);
+}
+
+TEST(CallFrame, ExportsGiveTheCallerItsStateBackAlsoWhenTheyFail)
+{
+    ModuleState caller{"caller"};
+    ModuleStateScope as_caller(caller);
+    const std::string long_name(300, 'T');
+
+    GeoArea(2.0f, 3.0f, 1);
+    GeoVolume(2.0f, 3.0f, 4.0f, 7);
+    ConvertTemp(1.0f, 0, 2);
+    CreateFilenameFromDate("dx", nullptr, nullptr, 0);
+    INIReadString(nullptr, nullptr, nullptr);
+    TagExists(long_name.c_str()); // fails inside and is caught there
+    SetTagEU(nullptr, nullptr);
+    GetDiscOnMsg(long_name.c_str());
+
     EXPECT_EQ(&current_module_state(), &caller);
 }
 
