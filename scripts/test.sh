@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ python3 googletest libbenchmark-dev
+packages=(cmake make g++ python3 clang-format googletest libbenchmark-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb)
 timings=()
 
@@ -74,7 +74,12 @@ prepare_wine() {
     WINEDEBUG=-all /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 }
 
+check_format() {
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+}
+
 stage "install missing packages" install_missing
+stage "format check" check_format
 stage "build native" build native
 stage "test native" ctest --preset native
 stage "build native-asan" build native-asan
