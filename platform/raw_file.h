@@ -1,8 +1,10 @@
 // Raw file I/O on an existing file, as the Windows kernel's old file calls
 // offer it.
-// win32: _lopen(path, OF_READWRITE | OF_REOPEN) / _llseek(FILE_BEGIN) / _lwrite / _lclose.
+// win32: _lopen(path, OF_READWRITE | OF_REOPEN) / _llseek(FILE_END) for the size /
+//        _llseek(FILE_BEGIN) / _lwrite / _lclose.
 // posix: open(O_RDWR) on the mapped path (see platform/posix/windows_path.h),
-//        lseek(SEEK_SET), write, close. Neither creates nor truncates the file.
+//        lseek(SEEK_END), lseek(SEEK_SET), write, close. Neither creates nor
+//        truncates the file.
 //
 // The four calls go through a table that tests may replace entry by entry to
 // make one of them fail; the library always calls through raw_file_calls().
@@ -18,6 +20,8 @@ inline constexpr RawFileHandle invalid_raw_file = -1; // HFILE_ERROR
 struct RawFileCalls {
     // Opens an existing file for reading and writing; invalid_raw_file on failure.
     RawFileHandle (*open_existing)(const char* windows_path);
+    // The length of the file in bytes, or -1.
+    std::int32_t (*size)(RawFileHandle file);
     // Moves to `offset` from the start; the position reached, or -1.
     std::int32_t (*seek)(RawFileHandle file, std::int32_t offset);
     // Writes `size` bytes; the number written, or -1.
@@ -46,6 +50,7 @@ class RawFile {
     RawFile& operator=(const RawFile&) = delete;
 
     bool is_open() const { return handle_ != invalid_raw_file; }
+    std::int32_t size() { return raw_file_calls().size(handle_); }
     std::int32_t seek(std::int32_t offset) { return raw_file_calls().seek(handle_, offset); }
     std::int32_t write(const void* bytes, std::uint32_t size)
     {

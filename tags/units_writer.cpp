@@ -19,32 +19,45 @@ constexpr std::int32_t record_size = 512;
 constexpr std::size_t units_field_size = 32;
 using UnitsField = std::array<char, units_field_size>;
 
-const char* failure_text(std::int32_t code)
+// Each failure's message is handed to the logger as the format itself, as
+// every other report of the library is.
+void report_failure(std::int32_t code)
 {
     switch (code) {
     case connect_failed:
-        return "SetTagEU: Unable to register tagport";
+        frame::report("SetTagEU: Unable to register tagport");
+        break;
     case tag_not_found:
-        return "SetTagEU: Unable to retrieve tag handle";
+        frame::report("SetTagEU: Unable to retrieve tag handle");
+        break;
     case not_integer_or_real:
-        return "SetTagEU: TagportType returned other than TP_INTEGER or TP_REAL for "
-               "SetDiscOnOffMsg";
+        frame::report("SetTagEU: TagportType returned other than TP_INTEGER or TP_REAL for "
+                      "SetDiscOnOffMsg");
+        break;
     case directory_unreadable:
-        return "SetTagEU: Unable to read Win.ini file";
+        frame::report("SetTagEU: Unable to read Win.ini file");
+        break;
     case path_too_long:
-        return "SetTagEU: Unable to concatnate file path";
+        frame::report("SetTagEU: Unable to concatnate file path");
+        break;
     case open_failed:
-        return "SetTagEU: Unable to open Tagname.x";
+        frame::report("SetTagEU: Unable to open Tagname.x");
+        break;
     case seek_failed:
-        return "SetTagEU: Unable to find seek offset in Tagname.x";
+        frame::report("SetTagEU: Unable to find seek offset in Tagname.x");
+        break;
     case write_failed:
-        return "SetTagEU: Unable to write to Tagname.x";
+        frame::report("SetTagEU: Unable to write to Tagname.x");
+        break;
     case close_failed:
-        return "SetTagEU: Unable to close Tagname.x";
+        frame::report("SetTagEU: Unable to close Tagname.x");
+        break;
     case copy_failed:
-        return "SetTagEU: Unable to copy message to buffer";
+        frame::report("SetTagEU: Unable to copy message to buffer");
+        break;
     default:
-        return "SetTagEU: Unknown exception for SetField";
+        frame::report("SetTagEU: Unknown exception for SetField");
+        break;
     }
 }
 
@@ -74,7 +87,11 @@ void write_field(const char* tag_name, const char* text, std::int32_t field_offs
     if (!file.is_open()) {
         throw TagFailure{open_failed};
     }
-    if (file.seek(offset) != offset) {
+    // The field must lie inside the file: seeking past its end would make the
+    // write grow the host's file instead of patching a record.
+    const std::int32_t file_size = file.size();
+    if (file_size < 0 || offset > file_size - static_cast<std::int32_t>(units_field_size) ||
+        file.seek(offset) != offset) {
         throw TagFailure{seek_failed};
     }
     const UnitsField field = units_field(text);
@@ -96,7 +113,7 @@ std::int32_t set_field(const char* tag_name, const char* text, std::int32_t fiel
         write_field(tag_name, text, field_offset);
         return 0;
     } catch (const TagFailure& failure) {
-        frame::report("%s", failure_text(failure.code));
+        report_failure(failure.code);
         return failure.code;
     } catch (const std::exception& caught) {
         frame::report_exception(caught);

@@ -3,6 +3,7 @@
 
 #include "platform/posix/windows_path.h"
 
+#include <cstdint>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -15,6 +16,12 @@ RawFileHandle open_existing(const char* windows_path)
     const std::string path = posix::to_posix_path(windows_path);
     const int file = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     return file < 0 ? invalid_raw_file : file;
+}
+
+std::int32_t size(RawFileHandle file)
+{
+    const off_t end = ::lseek(static_cast<int>(file), 0, SEEK_END);
+    return end < 0 || end > INT32_MAX ? -1 : static_cast<std::int32_t>(end);
 }
 
 std::int32_t seek(RawFileHandle file, std::int32_t offset)
@@ -37,7 +44,7 @@ bool close(RawFileHandle file)
     return ::close(static_cast<int>(file)) == 0;
 }
 
-constexpr RawFileCalls system_calls{open_existing, seek, write, close};
+constexpr RawFileCalls system_calls{open_existing, size, seek, write, close};
 
 } // namespace
 

@@ -12,6 +12,11 @@ RawFileHandle open_existing(const char* windows_path)
     return file == HFILE_ERROR ? invalid_raw_file : static_cast<RawFileHandle>(file);
 }
 
+std::int32_t size(RawFileHandle file)
+{
+    return _llseek(static_cast<HFILE>(file), 0, FILE_END);
+}
+
 std::int32_t seek(RawFileHandle file, std::int32_t offset)
 {
     return _llseek(static_cast<HFILE>(file), offset, FILE_BEGIN);
@@ -28,7 +33,7 @@ bool close(RawFileHandle file)
     return _lclose(static_cast<HFILE>(file)) != HFILE_ERROR;
 }
 
-constexpr RawFileCalls system_calls{open_existing, seek, write, close};
+constexpr RawFileCalls system_calls{open_existing, size, seek, write, close};
 
 } // namespace
 

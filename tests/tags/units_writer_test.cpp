@@ -36,7 +36,7 @@ class RawFileFaults {
     {
         failing = fail;
         opened = closed = 0;
-        zt::platform::raw_file_calls() = RawFileCalls{open, seek, write, close};
+        zt::platform::raw_file_calls() = RawFileCalls{open, size, seek, write, close};
     }
     ~RawFileFaults() { zt::platform::raw_file_calls() = zt::platform::system_raw_file_calls(); }
     RawFileFaults(const RawFileFaults&) = delete;
@@ -57,6 +57,7 @@ class RawFileFaults {
         opened += file != zt::platform::invalid_raw_file ? 1 : 0;
         return file;
     }
+    static std::int32_t size(RawFileHandle file) { return system().size(file); }
     static std::int32_t seek(RawFileHandle file, std::int32_t offset)
     {
         return failing == Fail::seek ? -1 : system().seek(file, offset);
@@ -149,6 +150,22 @@ TEST_F(UnitsWriter, MissingTagFileGivesMinusSevenAndIsNotCreated)
     EXPECT_EQ(SetTagEU("Flow", "kg/h"), -7);
     EXPECT_EQ(reports(), Messages{"SetTagEU: Unable to open Tagname.x"});
     EXPECT_FALSE(std::filesystem::exists(site.tag_file()));
+}
+
+TEST_F(UnitsWriter, RecordBeyondTheEndOfTheFileIsRefusedAndTheFileKeepsItsSize)
+{
+    // Flow has tag index 3: its field ends at byte 1698.
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1666}, std::size_t{1697}}) {
+        const std::string short_file(size, 'x');
+        write_bytes(site.tag_file(), short_file);
+        EXPECT_EQ(SetTagEU("Flow", "kg/h"), -8) << size;
+        EXPECT_EQ(reports(), Messages{"SetTagEU: Unable to find seek offset in Tagname.x"});
+        EXPECT_EQ(read_bytes(site.tag_file()), short_file);
+    }
+    write_bytes(site.tag_file(), std::string(1698, 'x'));
+    EXPECT_EQ(SetTagEU("Flow", "kg/h"), 0);
+    EXPECT_EQ(read_bytes(site.tag_file()).size(), 1698u);
+    EXPECT_FALSE(zt::test::file_is_open(site.tag_file()));
 }
 
 TEST_F(UnitsWriter, ApplicationDirectoryComesFromWinIni)
