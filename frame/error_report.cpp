@@ -6,7 +6,7 @@
 
 namespace zt::frame {
 
-int report(const char* format, ...)
+int report(const char* format, ...) noexcept
 {
     // Before any binding the tag is still empty, so the logger is bound as "UNKNOWN".
     if (!logger_binding().attempted) {
@@ -23,7 +23,7 @@ int report(const char* format, ...)
     return 1;
 }
 
-int report_exception(const std::exception& caught)
+int report_exception(const std::exception& caught) noexcept
 {
     return report("%s", caught.what());
 }

@@ -16,9 +16,9 @@ namespace zt::frame {
 // `format` is a printf-style format the logger expands with the values; it must
 // be a constant of the library, never text from outside. Returns 1 when the
 // report reached the logger, 0 when there is none.
-int report(const char* format, ...) ZT_PRINTF_FORMAT(1, 2);
+int report(const char* format, ...) noexcept ZT_PRINTF_FORMAT(1, 2);
 
 // Reports a caught exception's text as a value, so a "%" in it stays literal.
-int report_exception(const std::exception& caught);
+int report_exception(const std::exception& caught) noexcept;
 
 } // namespace zt::frame

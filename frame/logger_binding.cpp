@@ -60,16 +60,24 @@ const LoggerBinding& logger_binding()
     return binding;
 }
 
-void bind_logger(const char* module_name)
+void bind_logger(const char* module_name) noexcept
 {
     if (binding.attempted) {
         return;
     }
     binding.attempted = true;
+    // Building the path allocates; without memory there is no logger, as when
+    // none is installed, and nothing escapes into the caller.
+    std::string path;
+    try {
+        path = logger_path();
+    } catch (...) {
+        return;
+    }
 
     // Kept loaded for the life of the process, also when an entry point is
     // missing: the logger may be in use by the host and its other libraries.
-    const platform::LibraryHandle logger = platform::load_library(logger_path().c_str());
+    const platform::LibraryHandle logger = platform::load_library(path.c_str());
     if (logger == nullptr) {
         return;
     }

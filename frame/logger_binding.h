@@ -23,6 +23,6 @@ const LoggerBinding& logger_binding();
 
 // Binds the logger under `module_name` unless an attempt was already made in
 // this process; an empty name makes the tag "UNKNOWN".
-void bind_logger(const char* module_name);
+void bind_logger(const char* module_name) noexcept;
 
 } // namespace zt::frame

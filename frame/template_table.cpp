@@ -1,8 +1,8 @@
 #include "frame/template_table.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
-#include <strings.h>
 
 namespace zt::frame {
 
@@ -47,13 +47,26 @@ namespace {
 // The last result returned for a name that has a template.
 std::int32_t previous_result = 0;
 
-// ASCII letters compared as lower case, whole names only; the last match counts.
+char ascii_lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// ASCII letters compared as lower case, whatever the host's locale; other
+// bytes must be equal.
+bool same_name(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return ascii_lower(x) == ascii_lower(y);
+           });
+}
+
+// Whole names only; the last match counts.
 std::optional<CallTemplate> find_template(const char* function_name)
 {
     std::optional<CallTemplate> match;
     for (const CallTemplate& row : call_templates) {
-        if (std::strlen(function_name) == row.function_name.size() &&
-            strncasecmp(function_name, row.function_name.data(), row.function_name.size()) == 0) {
+        if (same_name(function_name, row.function_name)) {
             match = row;
         }
     }

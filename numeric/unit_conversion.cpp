@@ -56,6 +56,11 @@ double convert_temperature(double value, int from_code, int to_code)
         frame::report("ConvertTemp: FromUnit not defined");
         return temperature_result;
     }
+    // A value whose Celsius equals the failure value reads as a failure, and is
+    // returned as it stands without a second report.
+    if (temperature_result == temperature_failure) {
+        return temperature_result;
+    }
     switch (to_code) {
     case fahrenheit:
         temperature_result = temperature_result * 1.8 + 32;

@@ -1,5 +1,7 @@
 // Loading a library at run time by path and looking up its entry points.
-// win32: LoadLibraryA / GetProcAddress.
+// win32: LoadLibraryA for a bare name (the system's search order);
+//        LoadLibraryExA with LOAD_WITH_ALTERED_SEARCH_PATH for a path, so that the
+//        library's own dependencies are looked for beside it. GetProcAddress.
 // posix: the Windows path is mapped onto this machine (see
 // platform/posix/windows_path.h) and its file name "NAME.DLL" (any letter case)
 // becomes "libname.so", so "C:\Zt\ZTDEBUG.DLL" is "$ZT_SYSROOT/c/Zt/libztdebug.so"
@@ -10,7 +12,8 @@ namespace zt::platform {
 
 using LibraryHandle = void*; // null: not loaded
 
-LibraryHandle load_library(const char* windows_path);
-void* find_entry_point(LibraryHandle library, const char* name);
+// Null when the library cannot be loaded, for whatever reason.
+LibraryHandle load_library(const char* windows_path) noexcept;
+void* find_entry_point(LibraryHandle library, const char* name) noexcept;
 
 } // namespace zt::platform

@@ -31,12 +31,16 @@ std::string native_library_path(const char* windows_path)
 
 } // namespace
 
-LibraryHandle load_library(const char* windows_path)
+LibraryHandle load_library(const char* windows_path) noexcept
 {
-    return dlopen(native_library_path(windows_path).c_str(), RTLD_NOW | RTLD_LOCAL);
+    try {
+        return dlopen(native_library_path(windows_path).c_str(), RTLD_NOW | RTLD_LOCAL);
+    } catch (...) {
+        return nullptr; // no memory for the path: no library
+    }
 }
 
-void* find_entry_point(LibraryHandle library, const char* name)
+void* find_entry_point(LibraryHandle library, const char* name) noexcept
 {
     return library != nullptr ? dlsym(library, name) : nullptr;
 }

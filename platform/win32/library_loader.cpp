@@ -2,14 +2,18 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace zt::platform {
 
-LibraryHandle load_library(const char* windows_path)
+LibraryHandle load_library(const char* windows_path) noexcept
 {
-    return LoadLibraryA(windows_path);
+    const bool has_directory = std::strpbrk(windows_path, "\\/:") != nullptr;
+    return has_directory ? LoadLibraryExA(windows_path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)
+                         : LoadLibraryA(windows_path);
 }
 
-void* find_entry_point(LibraryHandle library, const char* name)
+void* find_entry_point(LibraryHandle library, const char* name) noexcept
 {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
