@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Try-out demo: builds the native target and runs examples/demo.zts through
-# zthost, with the logger stand-in bound so that the library's reports show
-# (on standard error, above the call that made them).
+# Try-out demo: builds the native target and runs examples/demo.zts (or the
+# script given) through zthost, with the logger stand-in bound so that the
+# library's reports show (on standard error, above the call that made them).
 set -euo pipefail
+script=$(realpath "${1:-$(dirname "$0")/../examples/demo.zts}")
 cd "$(dirname "$0")/.."
 
 cmake --preset native >/dev/null
@@ -38,4 +39,4 @@ TAGS
 echo .tagfile | "$bin/zthost" "$bin/libZtFunc32.so" >/dev/null
 
 cd "$demo"
-exec "$bin/zthost" "$bin/libZtFunc32.so" "${1:-../../../examples/demo.zts}"
+exec "$bin/zthost" "$bin/libZtFunc32.so" "$script"

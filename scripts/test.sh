@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 packages=(cmake make g++ python3 clang-format googletest libbenchmark-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb)
 timings=()
+# Debian keeps the 64-bit Wine loader out of PATH.
+wine64=/usr/lib/wine/wine64
 
 stage() {
     local name=$1
@@ -37,9 +39,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# build PRESET [TARGET...]
 build() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }
 
 start_display() {
@@ -68,10 +73,13 @@ trap stop_display_and_wine EXIT
 # keep its server running so that each test process starts quickly. The server
 # comes first: Wine's background services then start from wineboot, with no
 # output of their own, and not from a test whose output CTest waits for.
+# A crashing test program must fail, not wait for a click on Wine's crash dialog.
 prepare_wine() {
-    export WINEPREFIX="$PWD/build/win64/wineprefix"
+    export WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all
     wineserver -p >/dev/null 2>&1 &
-    WINEDEBUG=-all /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+    timeout 180 "$wine64" wineboot -i >/dev/null 2>&1 || true
+    timeout 60 "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
+        /d 0 /f >/dev/null 2>&1
 }
 
 check_format() {
@@ -82,13 +90,13 @@ stage "install missing packages" install_missing
 stage "format check" check_format
 stage "build native" build native
 stage "test native" ctest --preset native
-stage "build native-asan" build native-asan
+stage "build native-asan" build native-asan zt_tests zt_process_tests
 stage "test native-asan" ctest --preset native-asan
 stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix" prepare_wine
 stage "test win64 under wine64" ctest --preset win64
-stage "INI differential native/Wine" env WINEPREFIX="$PWD/build/win64/wineprefix" \
+stage "INI differential native/Wine" env WINEPREFIX="$PWD/build/win64/wineprefix" WINE="$wine64" \
     tests/settings/profile_differential/run_differential.sh \
     build/native/bin/profile_script_runner build/win64/bin/profile_script_runner.exe \
     tests/settings/profile_differential/profile_script.txt

@@ -25,5 +25,8 @@ int main(int argc, char** argv)
     zt::test::suite_log();
     zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
     ZtDllInit();
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // The registry value is real under Wine and outlives the process.
+    zt::test::remove_logger_key_from_registry();
+    return result;
 }

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <vector>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -57,6 +59,37 @@ std::string library_path()
 #endif
 }
 
+namespace {
+
+// Every scratch folder a test process made, removed when the process ends.
+class ScratchDirectories {
+  public:
+    ~ScratchDirectories()
+    {
+        for (const std::filesystem::path& dir : made_) {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir, ignored);
+        }
+    }
+    void add(std::filesystem::path dir)
+    {
+        const std::lock_guard lock(mutex_);
+        made_.push_back(std::move(dir));
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<std::filesystem::path> made_;
+};
+
+ScratchDirectories& scratch_directories()
+{
+    static ScratchDirectories directories;
+    return directories;
+}
+
+} // namespace
+
 std::string make_scratch_directory(const std::string& purpose)
 {
     static std::atomic<int> counter{0};
@@ -70,6 +103,7 @@ std::string make_scratch_directory(const std::string& purpose)
                                 ("zt-" + purpose + "-" + std::to_string(process) + "-" +
                                  std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(dir);
+    scratch_directories().add(dir);
     return dir.string();
 }
 
