@@ -3,7 +3,8 @@
 #   1. installs what is missing (as root, or through sudo),
 #   2. builds the native, sanitizer, 64-bit and 32-bit Windows targets,
 #   3. runs the native tests, the sanitizer build's tests, the 64-bit Windows
-#      tests under wine64 in Xvfb, and the static checks of the 32-bit DLL.
+#      tests under wine64 in Xvfb (the INI differential native/Wine among
+#      them), and the static checks of the 32-bit DLL.
 # Prints how long each stage took; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -96,10 +97,6 @@ stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix" prepare_wine
 stage "test win64 under wine64" ctest --preset win64
-stage "INI differential native/Wine" env WINEPREFIX="$PWD/build/win64/wineprefix" WINE="$wine64" \
-    tests/settings/profile_differential/run_differential.sh \
-    build/native/bin/profile_script_runner build/win64/bin/profile_script_runner.exe \
-    tests/settings/profile_differential/profile_script.txt
 stage "build win32" build win32
 stage "static checks win32" ctest --preset win32
 

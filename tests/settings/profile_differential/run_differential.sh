@@ -2,7 +2,9 @@
 # Runs one script of private-profile operations through the emulated platform
 # and through Windows (a win64 build under Wine) and compares what they print.
 # Usage: run_differential.sh NATIVE_RUNNER WIN64_RUNNER_EXE SCRIPT
-# Exit 0 when both print the same, 1 with the differences, 2 on usage errors.
+# Exit 0 when both print the same, 1 with the differences, 2 on usage errors,
+# 77 (CTest's "skipped") when the native runner has not been built.
+# WINE names the Wine loader (default /usr/lib/wine/wine64), WINEPREFIX its prefix.
 set -u
 
 if [ $# -ne 3 ]; then
@@ -12,6 +14,11 @@ fi
 native_runner=$1
 win64_runner=$2
 script=$3
+if [ ! -x "$native_runner" ]; then
+    echo "skipped: no native build to compare with ($native_runner is missing);" \
+        "build the native preset first: cmake --preset native && cmake --build --preset native"
+    exit 77
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/profile-differential.XXXXXX") || exit 2
 trap 'rm -rf "$work"' EXIT INT TERM
@@ -36,7 +43,6 @@ windows_status=$?
 # The Windows console ends lines with CRLF; the runner escapes every CR of
 # its data, so any raw CR left is a line end.
 tr -d '\r' <"$work/windows.raw" >"$work/windows.out"
-"${WINESERVER:-wineserver}" -k >/dev/null 2>&1 || true
 
 if [ $native_status -ne 0 ] || [ $windows_status -ne 0 ]; then
     echo "runner failed: native exit $native_status, windows exit $windows_status" >&2
