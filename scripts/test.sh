@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Runs every test of ZtFunc32 on a fresh Debian machine:
 #   1. installs what is missing (as root, or through sudo),
-#   2. builds the native, sanitizer, 64-bit and 32-bit Windows targets,
-#   3. runs the native tests, the sanitizer build's tests, the 64-bit Windows
+#   2. checks the formatting (clang-format 14) and, after the native build,
+#      runs clang-tidy 14 (.clang-tidy) on the library's own code,
+#   3. builds the native, sanitizer, 64-bit and 32-bit Windows targets, with
+#      warnings as errors,
+#   4. runs the native tests, the sanitizer build's tests, the 64-bit Windows
 #      tests under wine64 in Xvfb (the INI differential native/Wine among
 #      them), and the static checks of the 32-bit DLL.
 # Prints how long each stage took; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ python3 clang-format googletest libbenchmark-dev
+packages=(cmake make g++ python3 clang-format-14 clang-tidy-14 googletest libbenchmark-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb)
 timings=()
 # Debian keeps the 64-bit Wine loader out of PATH.
@@ -44,7 +47,7 @@ install_missing() {
 build() {
     local preset=$1
     shift
-    cmake --preset "$preset" >/dev/null
+    cmake --preset "$preset" -DZT_WERROR=ON >/dev/null
     cmake --build --preset "$preset" ${1:+--target "$@"}
 }
 
@@ -84,12 +87,24 @@ prepare_wine() {
 }
 
 check_format() {
-    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+    git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
+}
+
+# clang-tidy on the library (not the tests or stand-ins), with the native
+# build's compile commands minus the one GCC option clang does not know.
+check_tidy() {
+    local database=build/native/tidy
+    mkdir -p "$database"
+    sed 's/ -fno-gnu-unique//g' build/native/compile_commands.json >"$database/compile_commands.json"
+    local root
+    root=$(printf '%s' "$PWD" | sed 's/[][\\.*^$+?(){}|]/\\&/g')
+    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(frame|framework|numeric|platform|settings|tags)/"
 }
 
 stage "install missing packages" install_missing
 stage "format check" check_format
 stage "build native" build native
+stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
 stage "build native-asan" build native-asan zt_tests zt_process_tests
 stage "test native-asan" ctest --preset native-asan
