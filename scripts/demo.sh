@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Try-out demo: builds the native target and runs examples/demo.zts (or the
-# script given) through zthost, with the logger stand-in bound so that the
-# library's reports show (on standard error, above the call that made them).
+# Try-out demo: builds the library natively (preset "demo", without the tests)
+# and runs examples/demo.zts (or the script given) through zthost, with the
+# logger stand-in bound so that the library's reports show (on standard error,
+# above the call that made them). On a fresh Debian 12 machine it first
+# installs the compiler and CMake (as root, or through sudo).
 set -euo pipefail
 script=$(realpath "${1:-$(dirname "$0")/../examples/demo.zts}")
 cd "$(dirname "$0")/.."
 
-cmake --preset native >/dev/null
-cmake --build --preset native --target ZtFunc32 tagport ztdebug zthost statx >/dev/null
+scripts/install-missing-packages.sh cmake make g++ >/dev/null
+cmake --preset demo >/dev/null
+cmake --build --preset demo --target ZtFunc32 tagport ztdebug zthost statx >/dev/null
 
-bin="$PWD/build/native/bin"
-demo="$PWD/build/native/demo"
+bin="$PWD/build/demo/bin"
+demo="$PWD/build/demo/machine"
 rm -rf "$demo"
 mkdir -p "$demo/sysroot/c/windows" "$demo/scratch"
 

@@ -27,22 +27,6 @@ stage() {
     timings+=("$(printf '%-34s %4ds' "$name" $((SECONDS - start)))")
 }
 
-install_missing() {
-    local missing=()
-    for package in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-            missing+=("$package")
-    done
-    if [ ${#missing[@]} -eq 0 ]; then
-        echo "all packages present"
-        return
-    fi
-    local as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
-}
-
 # build PRESET [TARGET...]
 build() {
     local preset=$1
@@ -101,7 +85,7 @@ check_tidy() {
     run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(frame|framework|numeric|platform|settings|tags)/"
 }
 
-stage "install missing packages" install_missing
+stage "install missing packages" scripts/install-missing-packages.sh "${packages[@]}"
 stage "format check" check_format
 stage "build native" build native
 stage "clang-tidy" check_tidy
