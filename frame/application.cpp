@@ -25,12 +25,12 @@ const framework::MessageMap* CZtFunc32_71App::GetMessageMap() const
     return &app_message_map;
 }
 
-bool CZtFunc32_71App::InitInstance()
+bool CZtFunc32_71App::InitInstance() noexcept
 {
     return CWinApp::InitInstance();
 }
 
-void CZtFunc32_71App::release_tags_and_connection()
+void CZtFunc32_71App::release_tags_and_connection() noexcept
 {
     // Neither answer is looked at: every tag of the table is given back.
     for (const auto& [name, tag] : tag_table) {
@@ -44,7 +44,7 @@ void CZtFunc32_71App::release_tags_and_connection()
     }
 }
 
-int CZtFunc32_71App::ExitInstance()
+int CZtFunc32_71App::ExitInstance() noexcept
 {
     release_tags_and_connection();
     return CWinApp::ExitInstance();

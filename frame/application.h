@@ -19,12 +19,12 @@ class CZtFunc32_71App : public framework::CWinApp {
     ~CZtFunc32_71App() override;
 
     const framework::MessageMap* GetMessageMap() const override;
-    bool InitInstance() override;
-    int ExitInstance() override;
+    bool InitInstance() noexcept override;
+    int ExitInstance() noexcept override;
 
     // Gives back every tag of the tag table, empties it and closes the
     // connection if one is open.
-    void release_tags_and_connection();
+    void release_tags_and_connection() noexcept;
 
     ConnectionHandle connection = 0;
     // Message tags activated for hotspots, by case-sensitive name.

@@ -6,18 +6,18 @@
 
 extern "C" {
 
-ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer)
+ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer) ZT_NOEXCEPT
 {
     return zt::frame::paste_call_template(function_name, buffer);
 }
 
-ZT_API void ZT_CALLEE ZtDllInit(void)
+ZT_API void ZT_CALLEE ZtDllInit(void) ZT_NOEXCEPT
 {
     zt::frame::bind_logger(zt::frame::library_module_name);
 }
 
 // Releases nothing: hotspots, tags and the connection belong to ZtCntx32Cleanup
 // and to the library's unloading, and the logger stays bound.
-ZT_API void ZT_CALLEE ZtDllFree(void) {}
+ZT_API void ZT_CALLEE ZtDllFree(void) ZT_NOEXCEPT {}
 
 } // extern "C"

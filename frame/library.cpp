@@ -19,17 +19,17 @@ struct LoaderAttachment {
 
 } // namespace
 
-framework::ModuleState& library_module_state()
+framework::ModuleState& library_module_state() noexcept
 {
     return module_state;
 }
 
-CZtFunc32_71App& application()
+CZtFunc32_71App& application() noexcept
 {
     return the_app;
 }
 
-bool attach(framework::CWinApp& app)
+bool attach(framework::CWinApp& app) noexcept
 {
     framework::ModuleStateScope scope(module_state);
     if (!app.InitInstance()) {
@@ -39,7 +39,7 @@ bool attach(framework::CWinApp& app)
     return true;
 }
 
-void detach(framework::CWinApp& app)
+void detach(framework::CWinApp& app) noexcept
 {
     framework::ModuleStateScope scope(module_state);
     app.ExitInstance();

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
+#include <string_view>
 
 namespace zt::frame {
 namespace {
@@ -18,25 +18,32 @@ constexpr std::size_t tag_width = 16;
 
 LoggerBinding binding;
 
+using PathBuffer = std::array<char, path_capacity>;
+
 // The logger's path: the registry directory, one "\", then the file name; the
 // bare file name when the directory is missing, empty, or so long that the
 // whole path would not fit the path buffer.
-std::string logger_path()
+PathBuffer logger_path() noexcept
 {
-    const platform::RegistryText dir =
-        platform::read_machine_registry_text(registry_key, registry_value, path_capacity);
-    std::string path = dir.status == platform::RegistryRead::found ? dir.text : std::string();
-    if (!path.empty() && path.back() != '\\') {
-        path += '\\';
+    PathBuffer path{};
+    const std::string_view file_name = logger_file_name;
+    if (platform::read_machine_registry_text(registry_key, registry_value, path) !=
+        platform::RegistryRead::found) {
+        path[0] = '\0';
     }
-    path += logger_file_name;
-    if (path.size() + 1 > path_capacity) {
-        return logger_file_name;
+    std::size_t used = std::strlen(path.data());
+    const bool needs_separator = used > 0 && path[used - 1] != '\\';
+    if (used + (needs_separator ? 1 : 0) + file_name.size() + 1 > path.size()) {
+        used = 0;
+    } else if (needs_separator) {
+        path[used++] = '\\';
     }
+    std::memcpy(path.data() + used, file_name.data(), file_name.size());
+    path[used + file_name.size()] = '\0';
     return path;
 }
 
-void build_module_tag(const char* module_name)
+void build_module_tag(const char* module_name) noexcept
 {
     std::array<char, 18>& tag = binding.module_tag;
     tag.fill('\0');
@@ -55,7 +62,7 @@ void build_module_tag(const char* module_name)
 
 } // namespace
 
-const LoggerBinding& logger_binding()
+const LoggerBinding& logger_binding() noexcept
 {
     return binding;
 }
@@ -66,18 +73,10 @@ void bind_logger(const char* module_name) noexcept
         return;
     }
     binding.attempted = true;
-    // Building the path allocates; without memory there is no logger, as when
-    // none is installed, and nothing escapes into the caller.
-    std::string path;
-    try {
-        path = logger_path();
-    } catch (...) {
-        return;
-    }
-
+    const PathBuffer path = logger_path();
     // Kept loaded for the life of the process, also when an entry point is
     // missing: the logger may be in use by the host and its other libraries.
-    const platform::LibraryHandle logger = platform::load_library(path.c_str());
+    const platform::LibraryHandle logger = platform::load_library(path.data());
     if (logger == nullptr) {
         return;
     }

@@ -19,7 +19,7 @@ struct LoggerBinding {
     std::array<char, 18> module_tag{};
 };
 
-const LoggerBinding& logger_binding();
+const LoggerBinding& logger_binding() noexcept;
 
 // Binds the logger under `module_name` unless an attempt was already made in
 // this process; an empty name makes the tag "UNKNOWN".

@@ -82,7 +82,7 @@ std::size_t first_parameter_end(std::string_view parameters)
 
 } // namespace
 
-std::int32_t paste_call_template(const char* function_name, char* buffer)
+std::int32_t paste_call_template(const char* function_name, char* buffer) noexcept
 {
     if (function_name == nullptr || buffer == nullptr) {
         return previous_result;

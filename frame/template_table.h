@@ -16,6 +16,6 @@ extern const std::array<CallTemplate, 33> call_templates;
 
 // Writes `function_name` and its parameter template into `buffer` and returns
 // the packed position of the first parameter name (see PasteFunc).
-std::int32_t paste_call_template(const char* function_name, char* buffer);
+std::int32_t paste_call_template(const char* function_name, char* buffer) noexcept;
 
 } // namespace zt::frame

@@ -8,17 +8,12 @@ thread_local ModuleState* current_state = nullptr;
 
 } // namespace
 
-ModuleState& host_module_state()
-{
-    return host_state;
-}
-
-ModuleState& current_module_state()
+ModuleState& current_module_state() noexcept
 {
     return current_state != nullptr ? *current_state : host_state;
 }
 
-ModuleState& exchange_module_state(ModuleState& state)
+ModuleState& exchange_module_state(ModuleState& state) noexcept
 {
     ModuleState& previous = current_module_state();
     current_state = &state;

@@ -9,19 +9,19 @@ struct ModuleState {
     const char* name;
 };
 
-// The state that is current on a thread before any library switches it: the host's.
-ModuleState& host_module_state();
-
-ModuleState& current_module_state();
+// The state current on the calling thread; the host's until a library switches it.
+ModuleState& current_module_state() noexcept;
 
 // Makes `state` current on the calling thread; returns the state that was current.
-ModuleState& exchange_module_state(ModuleState& state);
+ModuleState& exchange_module_state(ModuleState& state) noexcept;
 
 // Makes a module state current for the length of a scope and restores the
 // previous one on every way out, exceptions included.
 class ModuleStateScope {
   public:
-    explicit ModuleStateScope(ModuleState& state) : previous_(exchange_module_state(state)) {}
+    explicit ModuleStateScope(ModuleState& state) noexcept : previous_(exchange_module_state(state))
+    {
+    }
     ~ModuleStateScope() { exchange_module_state(previous_); }
     ModuleStateScope(const ModuleStateScope&) = delete;
     ModuleStateScope& operator=(const ModuleStateScope&) = delete;

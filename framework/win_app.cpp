@@ -20,12 +20,12 @@ const MessageMap* CWinApp::GetMessageMap() const
     return &win_app_message_map;
 }
 
-bool CWinApp::InitInstance()
+bool CWinApp::InitInstance() noexcept
 {
     return true;
 }
 
-int CWinApp::ExitInstance()
+int CWinApp::ExitInstance() noexcept
 {
     return 0;
 }

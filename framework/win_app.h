@@ -19,8 +19,8 @@ class CWinApp {
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual const MessageMap* GetMessageMap() const;
-    virtual bool InitInstance();
-    virtual int ExitInstance();
+    virtual bool InitInstance() noexcept;
+    virtual int ExitInstance() noexcept;
 
     const char* app_name() const { return app_name_; }
 

@@ -32,6 +32,15 @@
 #define ZT_API
 #endif
 
+/* No export lets an exception out: a failure comes back as the function's
+ * result. A C++ host sees the promise as noexcept; inside the library the
+ * compiler holds every definition to the same declaration. */
+#if defined(__cplusplus)
+#define ZT_NOEXCEPT noexcept
+#else
+#define ZT_NOEXCEPT
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -39,7 +48,7 @@ extern "C" {
 /* Call templates for the host's script editor. `buffer` must hold the length
  * of `function_name` plus 58 bytes. Returns the first parameter's position:
  * low 16 bits its start, high 16 bits just past its end. */
-ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer);
+ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer) ZT_NOEXCEPT;
 
 /* Unit conversion. The StdFromMet functions take a metric value, its unit
  * code and the standard unit code; the MetFromStd functions a standard value,
@@ -51,35 +60,36 @@ ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer);
  * Result -1 for a value not greater than 0 or a code outside 0 to 4, 0 for a
  * code that names no unit. */
 ZT_API double ZT_CALLER StdFromMetLinear(float metric_value, int32_t metric_units,
-                                         int32_t standard_units);
+                                         int32_t standard_units) ZT_NOEXCEPT;
 ZT_API double ZT_CALLER MetFromStdLinear(float standard_value, int32_t standard_units,
-                                         int32_t metric_units);
+                                         int32_t metric_units) ZT_NOEXCEPT;
 ZT_API double ZT_CALLER StdFromMetFluid(float metric_value, int32_t metric_units,
-                                        int32_t standard_units);
+                                        int32_t standard_units) ZT_NOEXCEPT;
 ZT_API double ZT_CALLER MetFromStdFluid(float standard_value, int32_t standard_units,
-                                        int32_t metric_units);
+                                        int32_t metric_units) ZT_NOEXCEPT;
 ZT_API double ZT_CALLER StdFromMetWeight(float metric_value, int32_t metric_units,
-                                         int32_t standard_units);
+                                         int32_t standard_units) ZT_NOEXCEPT;
 ZT_API double ZT_CALLER MetFromStdWeight(float standard_value, int32_t standard_units,
-                                         int32_t metric_units);
+                                         int32_t metric_units) ZT_NOEXCEPT;
 
 /* Temperature between 1 Fahrenheit, 2 Celsius, 3 Kelvin; -9999.9 for codes
  * that name no scale. */
-ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_units);
+ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_units) ZT_NOEXCEPT;
 
 /* Areas and volumes; 0.0 for a dimension not greater than 0, -1.0 for an
  * unknown shape. GeoArea shapes: 1 triangle, 2 rectangle, 3 circle (radius
  * base). GeoVolume shapes: 1 cube, 2 box, 3 sphere, 4 cone, 5 cylinder, 6
  * triangular prism. */
-ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape);
-ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides);
-ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t shape);
+ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape) ZT_NOEXCEPT;
+ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides) ZT_NOEXCEPT;
+ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t shape) ZT_NOEXCEPT;
 
 /* prefix + today's local date shifted by day_offset days, written by `format`
  * (1 to 3 of the letters d, m, y in any case; other lengths give no date) +
  * postfix, at most 131 characters, in the buffer shared with INIReadString. */
 ZT_API const char* ZT_CALLER CreateFilenameFromDate(const char* format, const char* prefix,
-                                                    const char* postfix, int32_t day_offset);
+                                                    const char* postfix,
+                                                    int32_t day_offset) ZT_NOEXCEPT;
 
 /* INI files. A file name without a folder means the file in the Windows
  * directory. Writes return 0, or -1 (and a report) when the write failed.
@@ -87,13 +97,13 @@ ZT_API const char* ZT_CALLER CreateFilenameFromDate(const char* format, const ch
  * CreateFilenameFromDate, "FAILURE" when nothing is stored; INIReadInteger
  * returns -99 when nothing is stored. */
 ZT_API int32_t ZT_CALLER INIWriteString(const char* file_name, const char* section, const char* key,
-                                        const char* message);
+                                        const char* message) ZT_NOEXCEPT;
 ZT_API const char* ZT_CALLER INIReadString(const char* file_name, const char* section,
-                                           const char* key);
+                                           const char* key) ZT_NOEXCEPT;
 ZT_API int32_t ZT_CALLER INIWriteInteger(const char* file_name, const char* section,
-                                         const char* key, int32_t value);
+                                         const char* key, int32_t value) ZT_NOEXCEPT;
 ZT_API int32_t ZT_CALLER INIReadInteger(const char* file_name, const char* section,
-                                        const char* key);
+                                        const char* key) ZT_NOEXCEPT;
 
 /* Settings of the statistics-export tool, in section "Defaults" of "statx.ini"
  * in the Windows directory. Each returns -1 (and writes nothing) when
@@ -101,30 +111,31 @@ ZT_API int32_t ZT_CALLER INIReadInteger(const char* file_name, const char* secti
  * when all three values were written, else the sum of 1, 10 and 100 for the
  * first, second and third value that was out of range or not written; the text
  * functions return 0 when written, 1 when not. */
-ZT_API int32_t ZT_CALLER STATXSetStartDate(int32_t year, int32_t month, int32_t day);
-ZT_API int32_t ZT_CALLER STATXSetEndDate(int32_t year, int32_t month, int32_t day);
-ZT_API int32_t ZT_CALLER STATXSetStartTime(int32_t hour, int32_t minute, int32_t second);
-ZT_API int32_t ZT_CALLER STATXSetEndTime(int32_t hour, int32_t minute, int32_t second);
-ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name);
-ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name);
-ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name);
+ZT_API int32_t ZT_CALLER STATXSetStartDate(int32_t year, int32_t month, int32_t day) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetEndDate(int32_t year, int32_t month, int32_t day) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetStartTime(int32_t hour, int32_t minute,
+                                           int32_t second) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetEndTime(int32_t hour, int32_t minute, int32_t second) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name) ZT_NOEXCEPT;
 
 /* Tag queries. TagExists: the tag's type code (1 discrete, 2 integer, 3 real,
  * 4 message) or a negative failure code. GetDiscOnMsg / GetDiscOffMsg: the
  * text of the discrete tag's ".OnMsg" / ".OffMsg" message field, or a failure
  * text, in a buffer shared by both. */
-ZT_API int32_t ZT_CALLER TagExists(const char* tag_name);
-ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name);
-ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name);
+ZT_API int32_t ZT_CALLER TagExists(const char* tag_name) ZT_NOEXCEPT;
+ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name) ZT_NOEXCEPT;
+ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name) ZT_NOEXCEPT;
 
 /* Writes the engineering-units text (at most 31 characters) of an integer or
  * real tag into the host's "tagname.x". 0, or a negative failure code. */
-ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units);
+ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units) ZT_NOEXCEPT;
 
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
-ZT_API void ZT_CALLEE ZtDllInit(void);
-ZT_API void ZT_CALLEE ZtDllFree(void);
+ZT_API void ZT_CALLEE ZtDllInit(void) ZT_NOEXCEPT;
+ZT_API void ZT_CALLEE ZtDllFree(void) ZT_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -15,7 +15,7 @@ Clock& replacement_clock()
 
 } // namespace
 
-std::int64_t now_seconds()
+std::int64_t now_seconds() noexcept
 {
     const Clock& clock = replacement_clock();
     return clock ? clock() : platform::current_time_seconds();

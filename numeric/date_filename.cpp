@@ -134,7 +134,7 @@ void append_date_part(BoundedText& out, std::string_view format,
 } // namespace
 
 const char* create_filename_from_date(const char* format, const char* prefix, const char* postfix,
-                                      std::int32_t day_offset)
+                                      std::int32_t day_offset) noexcept
 {
     BoundedText name;
     name.append(text_or_empty(prefix));

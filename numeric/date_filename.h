@@ -10,6 +10,6 @@ namespace zt::numeric {
 // characters, in the shared result buffer; returns that buffer. Null texts
 // count as empty.
 const char* create_filename_from_date(const char* format, const char* prefix, const char* postfix,
-                                      std::int32_t day_offset);
+                                      std::int32_t day_offset) noexcept;
 
 } // namespace zt::numeric

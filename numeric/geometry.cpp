@@ -25,7 +25,7 @@ bool positive(double value)
 
 } // namespace
 
-double geo_area(double base, double height, int shape)
+double geo_area(double base, double height, int shape) noexcept
 {
     if (!positive(base) || !positive(height)) {
         frame::report("GeoArea: Base and Height must be > 0");
@@ -44,7 +44,7 @@ double geo_area(double base, double height, int shape)
     }
 }
 
-double geo_equal_side_area(double side_length, int sides)
+double geo_equal_side_area(double side_length, int sides) noexcept
 {
     if (!positive(side_length) || sides < 3) {
         frame::report("GeoEqualSideArea: Length must be > 0, and Sides must be >= 3");
@@ -54,7 +54,7 @@ double geo_equal_side_area(double side_length, int sides)
     return answer(std::pow(side_length, 2.0) * count / (std::tan(library_pi / count) * 4.0));
 }
 
-double geo_volume(double base, double height, double width, int shape)
+double geo_volume(double base, double height, double width, int shape) noexcept
 {
     if (!positive(base) || !positive(height) || !positive(width)) {
         frame::report("GeoVolume: Base, Height, and Width must be > 0");

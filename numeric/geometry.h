@@ -8,14 +8,14 @@ namespace zt::numeric {
 inline constexpr double library_pi = 3.14159;
 
 // Shapes: 1 triangle, 2 rectangle, 3 circle of radius `base`.
-double geo_area(double base, double height, int shape);
+double geo_area(double base, double height, int shape) noexcept;
 
 // Regular polygon of `sides` sides of length `side_length`.
-double geo_equal_side_area(double side_length, int sides);
+double geo_equal_side_area(double side_length, int sides) noexcept;
 
 // Shapes: 1 cube of edge `base`, 2 box, 3 sphere of radius `base`, 4 cone and
 // 5 cylinder of base radius `base`, 6 triangular prism. All three dimensions
 // must be positive whatever the shape uses.
-double geo_volume(double base, double height, double width, int shape);
+double geo_volume(double base, double height, double width, int shape) noexcept;
 
 } // namespace zt::numeric

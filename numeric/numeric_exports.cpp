@@ -7,90 +7,80 @@
 #include "numeric/unit_conversion.h"
 #include "ztfunc32.h"
 
-namespace {
-
-double convert_in_frame(float value, int32_t from_code, int32_t to_code,
-                        zt::numeric::ConversionFamily family)
-{
-    return zt::frame::in_call_frame(
-        [&] { return zt::numeric::convert_units(value, from_code, to_code, family); });
-}
-
-} // namespace
+using zt::frame::in_call_frame;
+using zt::numeric::ConversionFamily;
+using zt::numeric::convert_units;
 
 extern "C" {
 
 ZT_API double ZT_CALLER StdFromMetLinear(float metric_value, int32_t metric_units,
-                                         int32_t standard_units)
+                                         int32_t standard_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(metric_value, metric_units, standard_units,
-                            zt::numeric::ConversionFamily::std_from_met_linear);
+    return in_call_frame(convert_units, metric_value, metric_units, standard_units,
+                         ConversionFamily::std_from_met_linear);
 }
 
 ZT_API double ZT_CALLER MetFromStdLinear(float standard_value, int32_t standard_units,
-                                         int32_t metric_units)
+                                         int32_t metric_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(standard_value, standard_units, metric_units,
-                            zt::numeric::ConversionFamily::met_from_std_linear);
+    return in_call_frame(convert_units, standard_value, standard_units, metric_units,
+                         ConversionFamily::met_from_std_linear);
 }
 
 ZT_API double ZT_CALLER StdFromMetFluid(float metric_value, int32_t metric_units,
-                                        int32_t standard_units)
+                                        int32_t standard_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(metric_value, metric_units, standard_units,
-                            zt::numeric::ConversionFamily::std_from_met_fluid);
+    return in_call_frame(convert_units, metric_value, metric_units, standard_units,
+                         ConversionFamily::std_from_met_fluid);
 }
 
 ZT_API double ZT_CALLER MetFromStdFluid(float standard_value, int32_t standard_units,
-                                        int32_t metric_units)
+                                        int32_t metric_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(standard_value, standard_units, metric_units,
-                            zt::numeric::ConversionFamily::met_from_std_fluid);
+    return in_call_frame(convert_units, standard_value, standard_units, metric_units,
+                         ConversionFamily::met_from_std_fluid);
 }
 
 ZT_API double ZT_CALLER StdFromMetWeight(float metric_value, int32_t metric_units,
-                                         int32_t standard_units)
+                                         int32_t standard_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(metric_value, metric_units, standard_units,
-                            zt::numeric::ConversionFamily::std_from_met_weight);
+    return in_call_frame(convert_units, metric_value, metric_units, standard_units,
+                         ConversionFamily::std_from_met_weight);
 }
 
 ZT_API double ZT_CALLER MetFromStdWeight(float standard_value, int32_t standard_units,
-                                         int32_t metric_units)
+                                         int32_t metric_units) ZT_NOEXCEPT
 {
-    return convert_in_frame(standard_value, standard_units, metric_units,
-                            zt::numeric::ConversionFamily::met_from_std_weight);
+    return in_call_frame(convert_units, standard_value, standard_units, metric_units,
+                         ConversionFamily::met_from_std_weight);
 }
 
-ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_units)
+ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_units) ZT_NOEXCEPT
 {
-    return zt::frame::in_call_frame(
-        [&] { return zt::numeric::convert_temperature(value, from_units, to_units); });
+    return in_call_frame(zt::numeric::convert_temperature, value, from_units, to_units);
 }
 
-ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape)
+ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape) ZT_NOEXCEPT
 {
-    return zt::frame::in_call_frame([&] { return zt::numeric::geo_area(base, height, shape); });
+    return in_call_frame(zt::numeric::geo_area, base, height, shape);
 }
 
-ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides)
+ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides) ZT_NOEXCEPT
 {
-    return zt::frame::in_call_frame(
-        [&] { return zt::numeric::geo_equal_side_area(side_length, num_of_sides); });
+    return in_call_frame(zt::numeric::geo_equal_side_area, side_length, num_of_sides);
 }
 
-ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t shape)
+ZT_API double ZT_CALLER GeoVolume(float base, float height, float width, int32_t shape) ZT_NOEXCEPT
 {
-    return zt::frame::in_call_frame(
-        [&] { return zt::numeric::geo_volume(base, height, width, shape); });
+    return in_call_frame(zt::numeric::geo_volume, base, height, width, shape);
 }
 
 ZT_API const char* ZT_CALLER CreateFilenameFromDate(const char* format, const char* prefix,
-                                                    const char* postfix, int32_t day_offset)
+                                                    const char* postfix,
+                                                    int32_t day_offset) ZT_NOEXCEPT
 {
-    return zt::frame::in_call_frame([&] {
-        return zt::numeric::create_filename_from_date(format, prefix, postfix, day_offset);
-    });
+    return in_call_frame(zt::numeric::create_filename_from_date, format, prefix, postfix,
+                         day_offset);
 }
 
 } // extern "C"

@@ -2,7 +2,7 @@
 
 namespace zt::numeric {
 
-SharedResultBuffer& shared_result_buffer()
+SharedResultBuffer& shared_result_buffer() noexcept
 {
     static SharedResultBuffer buffer{' ', '\0'};
     return buffer;

@@ -12,6 +12,6 @@ inline constexpr std::size_t shared_result_capacity = 131; // characters, termin
 
 using SharedResultBuffer = std::array<char, shared_result_capacity + 1>;
 
-SharedResultBuffer& shared_result_buffer();
+SharedResultBuffer& shared_result_buffer() noexcept;
 
 } // namespace zt::numeric

@@ -21,7 +21,7 @@ bool is_unit_code(int code)
 
 } // namespace
 
-double convert_units(double value, int from_code, int to_code, ConversionFamily family)
+double convert_units(double value, int from_code, int to_code, ConversionFamily family) noexcept
 {
     if (!(value > 0) || !is_unit_code(from_code) || !is_unit_code(to_code)) {
         return -1;
@@ -35,7 +35,7 @@ double convert_units(double value, int from_code, int to_code, ConversionFamily 
     return in_source_base_units * to_factors[row][static_cast<std::size_t>(to_code)];
 }
 
-double convert_temperature(double value, int from_code, int to_code)
+double convert_temperature(double value, int from_code, int to_code) noexcept
 {
     temperature_result = temperature_failure;
     if (from_code <= 0 || to_code <= 0) {

@@ -20,9 +20,9 @@ struct LocalCalendarTime {
 
 // Empty when the runtime cannot convert the instant (it lies outside the
 // range the runtime supports, or the conversion fails).
-std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970);
+std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept;
 
 // The current instant in seconds since 1970-01-01 00:00:00 UTC.
-std::int64_t current_time_seconds();
+std::int64_t current_time_seconds() noexcept;
 
 } // namespace zt::platform

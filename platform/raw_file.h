@@ -6,7 +6,7 @@
 //        lseek(SEEK_END), lseek(SEEK_SET), write, close. Neither creates nor
 //        truncates the file.
 //
-// The four calls go through a table that tests may replace entry by entry to
+// The five calls go through a table that tests may replace entry by entry to
 // make one of them fail; the library always calls through raw_file_calls().
 #pragma once
 
@@ -19,24 +19,24 @@ inline constexpr RawFileHandle invalid_raw_file = -1; // HFILE_ERROR
 
 struct RawFileCalls {
     // Opens an existing file for reading and writing; invalid_raw_file on failure.
-    RawFileHandle (*open_existing)(const char* windows_path);
+    RawFileHandle (*open_existing)(const char* windows_path) noexcept;
     // The length of the file in bytes, or -1.
-    std::int32_t (*size)(RawFileHandle file);
+    std::int32_t (*size)(RawFileHandle file) noexcept;
     // Moves to `offset` from the start; the position reached, or -1.
-    std::int32_t (*seek)(RawFileHandle file, std::int32_t offset);
+    std::int32_t (*seek)(RawFileHandle file, std::int32_t offset) noexcept;
     // Writes `size` bytes; the number written, or -1.
-    std::int32_t (*write)(RawFileHandle file, const void* bytes, std::uint32_t size);
+    std::int32_t (*write)(RawFileHandle file, const void* bytes, std::uint32_t size) noexcept;
     // Closes the file; false when closing failed (the handle is gone either way).
-    bool (*close)(RawFileHandle file);
+    bool (*close)(RawFileHandle file) noexcept;
 };
 
-const RawFileCalls& system_raw_file_calls();
-RawFileCalls& raw_file_calls();
+const RawFileCalls& system_raw_file_calls() noexcept;
+RawFileCalls& raw_file_calls() noexcept;
 
 // An open file, closed when the object goes unless close() was called.
 class RawFile {
   public:
-    explicit RawFile(const char* windows_path)
+    explicit RawFile(const char* windows_path) noexcept
         : handle_(raw_file_calls().open_existing(windows_path))
     {
     }
@@ -49,15 +49,18 @@ class RawFile {
     RawFile(const RawFile&) = delete;
     RawFile& operator=(const RawFile&) = delete;
 
-    bool is_open() const { return handle_ != invalid_raw_file; }
-    std::int32_t size() { return raw_file_calls().size(handle_); }
-    std::int32_t seek(std::int32_t offset) { return raw_file_calls().seek(handle_, offset); }
-    std::int32_t write(const void* bytes, std::uint32_t size)
+    bool is_open() const noexcept { return handle_ != invalid_raw_file; }
+    std::int32_t size() noexcept { return raw_file_calls().size(handle_); }
+    std::int32_t seek(std::int32_t offset) noexcept
+    {
+        return raw_file_calls().seek(handle_, offset);
+    }
+    std::int32_t write(const void* bytes, std::uint32_t size) noexcept
     {
         return raw_file_calls().write(handle_, bytes, size);
     }
     // Closes now; false when closing failed. The file counts as closed afterwards.
-    bool close()
+    bool close() noexcept
     {
         const RawFileHandle handle = handle_;
         handle_ = invalid_raw_file;

@@ -5,27 +5,20 @@
 // key paths and value names are compared without regard to letter case.
 #pragma once
 
-#include <cstddef>
-#include <optional>
-#include <string>
+#include <span>
 
 namespace zt::platform {
 
 enum class RegistryRead {
-    found,         // the value's text is in `text`
-    key_missing,   // the key could not be opened
+    found,         // the value's text is in the buffer
+    key_missing,   // the key could not be opened (or the emulation could not read its file)
     value_missing, // the key exists, the value does not
-    too_long,      // the value does not fit `capacity` bytes with its terminator
+    too_long,      // the value does not fit the buffer with its terminator
 };
 
-struct RegistryText {
-    RegistryRead status;
-    std::string text;
-};
-
-// Reads a text value of at most `capacity` bytes, terminator included; the
-// value's registry type is not examined.
-RegistryText read_machine_registry_text(const char* key_path, const char* value_name,
-                                        std::size_t capacity);
+// Reads a text value into `buffer`, terminator included; the value's registry
+// type is not examined. Unless the value was found, the buffer holds "".
+RegistryRead read_machine_registry_text(const char* key_path, const char* value_name,
+                                        std::span<char> buffer) noexcept;
 
 } // namespace zt::platform

@@ -5,7 +5,8 @@
 
 namespace zt::platform {
 
-// True when `file_name` is found in the standard search order.
+// True when `file_name` is found in the standard search order; false when it
+// is not, or when the search itself fails.
 //
 // Windows' order: the directory of the running executable, the current
 // directory, the Windows directory's "system32", the Windows directory, then
@@ -16,6 +17,6 @@ namespace zt::platform {
 // A name with a directory part is looked up there only. As on Windows, a
 // folder of the name counts as found. Unlike Windows, letter case must match
 // (the file system here tells case apart).
-bool search_path_finds(const char* file_name);
+bool search_path_finds(const char* file_name) noexcept;
 
 } // namespace zt::platform

@@ -13,7 +13,7 @@ using DecimalText = std::array<char, 12>;
 
 // Not std::to_chars: its digit table is a process-unique symbol, and a shared
 // library holding one can never be unloaded, which a host relies on.
-inline DecimalText decimal_text(std::int32_t value)
+inline DecimalText decimal_text(std::int32_t value) noexcept
 {
     DecimalText text{};
     std::snprintf(text.data(), text.size(), "%ld", static_cast<long>(value));

@@ -18,20 +18,20 @@ inline constexpr std::uint32_t ini_read_buffer_size = 131;
 // text would make the service delete the key, and a null key the whole
 // section, so neither reaches it.
 std::int32_t ini_write_string(const char* file, const char* section, const char* key,
-                              const char* message);
+                              const char* message) noexcept;
 
 // As ini_write_string with the decimal text of `value`; the report is
 // "INIWriteInteger: Write failed".
 std::int32_t ini_write_integer(const char* file, const char* section, const char* key,
-                               std::int32_t value);
+                               std::int32_t value) noexcept;
 
 // The value (at most 130 characters) in the shared result buffer, or
 // "FAILURE" when the file, section or key is missing or a name is null.
 // Never reports.
-const char* ini_read_string(const char* file, const char* section, const char* key);
+const char* ini_read_string(const char* file, const char* section, const char* key) noexcept;
 
 // The integer the service reads from the value, or -99 when the file,
 // section or key is missing or a name is null. Never reports.
-std::int32_t ini_read_integer(const char* file, const char* section, const char* key);
+std::int32_t ini_read_integer(const char* file, const char* section, const char* key) noexcept;
 
 } // namespace zt::settings

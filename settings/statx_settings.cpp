@@ -6,30 +6,20 @@
 
 namespace zt::settings::statx {
 
-bool tool_present()
+bool tool_present() noexcept
 {
-    try {
-        return platform::search_path_finds(tool_name);
-    } catch (...) {
-        return false;
-    }
+    return platform::search_path_finds(tool_name);
 }
 
-bool write_setting(const char* key, const char* value)
+bool write_setting(const char* key, const char* value) noexcept
 {
     // A null value would delete the key instead of writing it.
-    if (value == nullptr) {
-        return false;
-    }
-    try {
-        return platform::write_private_profile_string(section, key, value, settings_file);
-    } catch (...) {
-        return false;
-    }
+    return value != nullptr &&
+           platform::write_private_profile_string(section, key, value, settings_file);
 }
 
 std::int32_t set_fields(const FieldTriple& fields, std::int32_t first, std::int32_t second,
-                        std::int32_t third)
+                        std::int32_t third) noexcept
 {
     if (!tool_present()) {
         return tool_missing;
@@ -48,7 +38,7 @@ std::int32_t set_fields(const FieldTriple& fields, std::int32_t first, std::int3
     return status;
 }
 
-std::int32_t set_text(const char* key, const char* text)
+std::int32_t set_text(const char* key, const char* text) noexcept
 {
     if (!tool_present()) {
         return tool_missing;

@@ -35,19 +35,19 @@ inline constexpr FieldTriple end_time{
     {{end_hour, 0, 23}, {end_minute, 0, 60}, {end_second, 0, 60}}};
 
 // True when "statx.exe" is found in the standard search order.
-bool tool_present();
+bool tool_present() noexcept;
 
 // Writes `value` as `key` of the tool's section; false when the write failed.
-bool write_setting(const char* key, const char* value);
+bool write_setting(const char* key, const char* value) noexcept;
 
 // -1 without the tool; otherwise the status sum: 1, 10 and 100 added for the
 // first, second and third field when its value is out of range (and not
 // written) or its write failed. Each field is handled by itself.
 std::int32_t set_fields(const FieldTriple& fields, std::int32_t first, std::int32_t second,
-                        std::int32_t third);
+                        std::int32_t third) noexcept;
 
 // -1 without the tool; 0 when `text` was written unchanged under `key`, 1 when
 // the write failed or there is no text (null) to write.
-std::int32_t set_text(const char* key, const char* text);
+std::int32_t set_text(const char* key, const char* text) noexcept;
 
 } // namespace zt::settings::statx

@@ -71,7 +71,7 @@ void read_disc_message(std::int32_t on_off, const char* tag_name)
 
 } // namespace
 
-std::int32_t tag_exists(const char* tag_name)
+std::int32_t tag_exists(const char* tag_name) noexcept
 {
     frame::bind_logger(frame::library_module_name);
     try {
@@ -88,7 +88,7 @@ std::int32_t tag_exists(const char* tag_name)
     }
 }
 
-const char* get_disc_message(std::int32_t on_off, const char* tag_name)
+const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept
 {
     try {
         read_disc_message(on_off, tag_name);

@@ -106,7 +106,7 @@ void write_field(const char* tag_name, const char* text, std::int32_t field_offs
 
 } // namespace
 
-std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset)
+std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset) noexcept
 {
     frame::bind_logger(frame::library_module_name);
     try {

@@ -13,6 +13,6 @@ inline constexpr std::int32_t units_field_offset = 130;
 // at `field_offset` of the tag's record. 0 when written, otherwise a negative
 // failure code (reported). On every way out the tag is given back and the file
 // closed.
-std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset);
+std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset) noexcept;
 
 } // namespace zt::tags

@@ -1,6 +1,8 @@
 // The tag-access stand-in's entry points: each asks the connections and
 // journals the call with its arguments and result. Fault injection and the
-// journal are chosen by environment settings (settings.h).
+// journal are chosen by environment settings (settings.h). Like the real
+// library, they answer every call by value: a failure inside (out of memory)
+// gives the answer for "none" (0), never an exception.
 #include "tagport.h"
 #include "connections.h"
 #include "journal.h"
@@ -26,98 +28,158 @@ std::string connection_argument(TP_CONNECTION connection)
     return std::to_string(connection);
 }
 
+// The answer `work` gives, or `on_failure` when it fails (out of memory): no
+// exception leaves an entry point into the library that called it.
+template <class Result, class Work> Result answer(Result on_failure, Work&& work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        return on_failure;
+    }
+}
+
+// Journals the line `describe` builds. A line that cannot be built or written
+// is lost; the call's answer stays what it was.
+template <class Describe> void record(Describe&& describe) noexcept
+{
+    try {
+        journal(describe());
+    } catch (...) {
+    }
+}
+
 } // namespace
 
 extern "C" {
 
 TAGPORT_ENTRY TP_CONNECTION TPAPI TagportInit(int32_t reserved1, int32_t reserved2)
 {
-    const TP_CONNECTION connection =
-        tagport::setting_is_on("TAGPORT_REFUSE_CONNECT") ? 0 : connections().open();
-    journal("TagportInit(" + std::to_string(reserved1) + ", " + std::to_string(reserved2) +
-            ") -> " + connection_argument(connection));
+    const TP_CONNECTION connection = answer(TP_CONNECTION{0}, [] {
+        return tagport::setting_is_on("TAGPORT_REFUSE_CONNECT") ? 0 : connections().open();
+    });
+    record([&] {
+        return "TagportInit(" + std::to_string(reserved1) + ", " + std::to_string(reserved2) +
+               ") -> " + connection_argument(connection);
+    });
     return connection;
 }
 
 TAGPORT_ENTRY int32_t TPAPI TagportCheck(TP_CONNECTION connection)
 {
-    const int32_t usable =
-        !tagport::setting_is_on("TAGPORT_FAIL_CHECK") && connections().is_open(connection) ? 1 : 0;
-    journal("TagportCheck(" + connection_argument(connection) + ") -> " + std::to_string(usable));
+    const int32_t usable = answer(0, [&] {
+        return !tagport::setting_is_on("TAGPORT_FAIL_CHECK") && connections().is_open(connection)
+                   ? 1
+                   : 0;
+    });
+    record([&] {
+        return "TagportCheck(" + connection_argument(connection) + ") -> " + std::to_string(usable);
+    });
     return usable;
 }
 
 TAGPORT_ENTRY TP_TAG TPAPI TagportActivate(TP_CONNECTION connection, const char* name)
 {
-    const bool refused = name == nullptr || tagport::activation_refused(name);
-    const TP_TAG tag = refused ? 0 : connections().find_tag(connection, name, true);
-    journal("TagportActivate(" + connection_argument(connection) + ", " + text_argument(name) +
-            ") -> " + tag_argument(tag));
+    const TP_TAG tag = answer(TP_TAG{0}, [&] {
+        const bool refused = name == nullptr || tagport::activation_refused(name);
+        return refused ? 0 : connections().find_tag(connection, name, true);
+    });
+    record([&] {
+        return "TagportActivate(" + connection_argument(connection) + ", " + text_argument(name) +
+               ") -> " + tag_argument(tag);
+    });
     return tag;
 }
 
 TAGPORT_ENTRY int32_t TPAPI TagportType(TP_CONNECTION connection, TP_TAG tag)
 {
-    const int32_t type = connections().type(connection, tag);
-    journal("TagportType(" + connection_argument(connection) + ", " + tag_argument(tag) + ") -> " +
-            std::to_string(type));
+    const int32_t type = answer(0, [&] { return connections().type(connection, tag); });
+    record([&] {
+        return "TagportType(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ") -> " + std::to_string(type);
+    });
     return type;
 }
 
 TAGPORT_ENTRY int32_t TPAPI TagportIsActive(TP_CONNECTION connection, TP_TAG tag)
 {
-    const int32_t active =
-        !tagport::setting_is_on("TAGPORT_NOT_ACTIVE") && connections().is_active(connection, tag)
-            ? 1
-            : 0;
-    journal("TagportIsActive(" + connection_argument(connection) + ", " + tag_argument(tag) +
-            ") -> " + std::to_string(active));
+    const int32_t active = answer(0, [&] {
+        return !tagport::setting_is_on("TAGPORT_NOT_ACTIVE") &&
+                       connections().is_active(connection, tag)
+                   ? 1
+                   : 0;
+    });
+    record([&] {
+        return "TagportIsActive(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ") -> " + std::to_string(active);
+    });
     return active;
 }
 
 TAGPORT_ENTRY void TPAPI TagportDeactivate(TP_CONNECTION connection, TP_TAG tag)
 {
-    connections().release(connection, tag, true);
-    journal("TagportDeactivate(" + connection_argument(connection) + ", " + tag_argument(tag) +
-            ")");
+    answer(false, [&] { return connections().release(connection, tag, true); });
+    record([&] {
+        return "TagportDeactivate(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ")";
+    });
 }
 
 TAGPORT_ENTRY void TPAPI TagportGetMessage(TP_CONNECTION connection, TP_TAG tag, char* buffer,
                                            int32_t capacity)
 {
-    connections().get_message(connection, tag, buffer, capacity);
-    journal("TagportGetMessage(" + connection_argument(connection) + ", " + tag_argument(tag) +
-            ", " + std::to_string(capacity) + ") -> " +
-            (buffer != nullptr && capacity > 0 ? text_argument(buffer) : std::string("null")));
+    answer(false, [&] {
+        connections().get_message(connection, tag, buffer, capacity);
+        return true;
+    });
+    record([&] {
+        return "TagportGetMessage(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ", " + std::to_string(capacity) + ") -> " +
+               (buffer != nullptr && capacity > 0 ? text_argument(buffer) : std::string("null"));
+    });
 }
 
 TAGPORT_ENTRY void TPAPI TagportSetMessage(TP_CONNECTION connection, TP_TAG tag, const char* text)
 {
-    connections().set_message(connection, tag, text);
-    journal("TagportSetMessage(" + connection_argument(connection) + ", " + tag_argument(tag) +
-            ", " + text_argument(text) + ")");
+    answer(false, [&] {
+        connections().set_message(connection, tag, text);
+        return true;
+    });
+    record([&] {
+        return "TagportSetMessage(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ", " + text_argument(text) + ")";
+    });
 }
 
 TAGPORT_ENTRY void TPAPI TagportShutdown(TP_CONNECTION connection)
 {
-    connections().close(connection);
-    journal("TagportShutdown(" + connection_argument(connection) + ")");
+    answer(false, [&] {
+        connections().close(connection);
+        return true;
+    });
+    record([&] { return "TagportShutdown(" + connection_argument(connection) + ")"; });
 }
 
 TAGPORT_ENTRY TP_TAG TPAPI TagportGetHandle(TP_CONNECTION connection, const char* name)
 {
-    const bool refused = name == nullptr || tagport::activation_refused(name);
-    const TP_TAG tag = refused ? 0 : connections().find_tag(connection, name, false);
-    journal("TagportGetHandle(" + connection_argument(connection) + ", " + text_argument(name) +
-            ") -> " + tag_argument(tag));
+    const TP_TAG tag = answer(TP_TAG{0}, [&] {
+        const bool refused = name == nullptr || tagport::activation_refused(name);
+        return refused ? 0 : connections().find_tag(connection, name, false);
+    });
+    record([&] {
+        return "TagportGetHandle(" + connection_argument(connection) + ", " + text_argument(name) +
+               ") -> " + tag_argument(tag);
+    });
     return tag;
 }
 
 TAGPORT_ENTRY void TPAPI TagportFreeHandle(TP_CONNECTION connection, TP_TAG tag)
 {
-    connections().release(connection, tag, false);
-    journal("TagportFreeHandle(" + connection_argument(connection) + ", " + tag_argument(tag) +
-            ")");
+    answer(false, [&] { return connections().release(connection, tag, false); });
+    record([&] {
+        return "TagportFreeHandle(" + connection_argument(connection) + ", " + tag_argument(tag) +
+               ")";
+    });
 }
 
 } // extern "C"

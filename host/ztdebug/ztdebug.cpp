@@ -76,10 +76,16 @@ bool append(const std::string& line)
 
 extern "C" {
 
+// A report that cannot be logged (no memory for the line, no file) answers 0;
+// nothing is thrown back into the library that reports.
 ZTDEBUG_EXPORT int ZTDEBUG_API ztAppDebug(const char* module_tag, const char* format, va_list args)
 {
-    const std::string message = ztdebug::expand(format, args);
-    return append(ztdebug::log_line(std::time(nullptr), module_tag, message)) ? 1 : 0;
+    try {
+        const std::string message = ztdebug::expand(format, args);
+        return append(ztdebug::log_line(std::time(nullptr), module_tag, message)) ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
 }
 
 ZTDEBUG_EXPORT int ZTDEBUG_API ztDebugStartLogger(const char*)

@@ -6,7 +6,7 @@
 
 namespace zt::platform {
 
-std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970)
+std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept
 {
     if (seconds_since_1970 < std::numeric_limits<std::time_t>::min() ||
         seconds_since_1970 > std::numeric_limits<std::time_t>::max()) {
@@ -28,7 +28,7 @@ std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_
                              fields.tm_hour,         fields.tm_min,     fields.tm_sec};
 }
 
-std::int64_t current_time_seconds()
+std::int64_t current_time_seconds() noexcept
 {
     return static_cast<std::int64_t>(std::time(nullptr));
 }

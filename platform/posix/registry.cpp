@@ -2,7 +2,9 @@
 
 #include "platform/posix/windows_path.h"
 
+#include <cstring>
 #include <fstream>
+#include <string>
 #include <string_view>
 #include <strings.h>
 
@@ -24,10 +26,8 @@ bool same_name(std::string_view a, std::string_view b)
     return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
-} // namespace
-
-RegistryText read_machine_registry_text(const char* key_path, const char* value_name,
-                                        std::size_t capacity)
+// The value's text, or how the read failed; allocates, so it may throw.
+RegistryRead read_value(const char* key_path, const char* value_name, std::span<char> buffer)
 {
     std::ifstream file(posix::windows_directory() + "/registry.ini");
     bool in_key = false;
@@ -46,12 +46,32 @@ RegistryText read_machine_registry_text(const char* key_path, const char* value_
             continue;
         }
         const std::string_view value = trimmed(text.substr(equals + 1));
-        if (value.size() + 1 > capacity) {
-            return {RegistryRead::too_long, {}};
+        if (value.size() + 1 > buffer.size()) {
+            return RegistryRead::too_long;
         }
-        return {RegistryRead::found, std::string(value)};
+        std::memcpy(buffer.data(), value.data(), value.size());
+        buffer[value.size()] = '\0';
+        return RegistryRead::found;
     }
-    return {key_seen ? RegistryRead::value_missing : RegistryRead::key_missing, {}};
+    return key_seen ? RegistryRead::value_missing : RegistryRead::key_missing;
+}
+
+} // namespace
+
+RegistryRead read_machine_registry_text(const char* key_path, const char* value_name,
+                                        std::span<char> buffer) noexcept
+{
+    if (buffer.empty()) {
+        return RegistryRead::too_long;
+    }
+    buffer[0] = '\0';
+    try {
+        return read_value(key_path, value_name, buffer);
+    } catch (...) {
+        // Out of memory: the file could not be read, as a key that cannot be opened.
+        buffer[0] = '\0';
+        return RegistryRead::key_missing;
+    }
 }
 
 } // namespace zt::platform

@@ -61,13 +61,9 @@ std::vector<fs::path> search_folders()
     return folders;
 }
 
-} // namespace
-
-bool search_path_finds(const char* file_name)
+// Allocates, so it may throw.
+bool found_in_search_order(const char* file_name)
 {
-    if (file_name == nullptr || *file_name == '\0') {
-        return false;
-    }
     const std::string_view name = file_name;
     std::vector<std::string> candidates{std::string(name)};
     if (ends_with_exe(name)) {
@@ -89,6 +85,20 @@ bool search_path_finds(const char* file_name)
         }
     }
     return false;
+}
+
+} // namespace
+
+bool search_path_finds(const char* file_name) noexcept
+{
+    if (file_name == nullptr || *file_name == '\0') {
+        return false;
+    }
+    try {
+        return found_in_search_order(file_name);
+    } catch (...) {
+        return false; // out of memory: nothing found
+    }
 }
 
 } // namespace zt::platform

@@ -5,7 +5,7 @@
 
 namespace zt::platform {
 
-std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970)
+std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept
 {
     const __time64_t instant = seconds_since_1970;
     std::tm fields{};
@@ -16,7 +16,7 @@ std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_
                              fields.tm_hour,        fields.tm_min,     fields.tm_sec};
 }
 
-std::int64_t current_time_seconds()
+std::int64_t current_time_seconds() noexcept
 {
     return _time64(nullptr);
 }

@@ -5,7 +5,7 @@
 
 namespace zt::platform {
 
-bool search_path_finds(const char* file_name)
+bool search_path_finds(const char* file_name) noexcept
 {
     if (file_name == nullptr || *file_name == '\0') {
         return false;

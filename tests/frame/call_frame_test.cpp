@@ -21,7 +21,7 @@ TEST(CallFrame, WorkSeesTheLibraryStateAndCallerGetsItsOwnBack)
     ModuleStateScope as_caller(caller);
 
     const ModuleState* seen = nullptr;
-    const int result = zt::frame::in_call_frame([&] {
+    const int result = zt::frame::in_call_frame([&]() noexcept {
         seen = &current_module_state();
         return 42;
     });
@@ -31,13 +31,17 @@ TEST(CallFrame, WorkSeesTheLibraryStateAndCallerGetsItsOwnBack)
     EXPECT_EQ(&current_module_state(), &caller);
 }
 
-TEST(CallFrame, CallerStateIsRestoredWhenAnExceptionPassesThrough)
+TEST(CallFrame, ModuleStateScopeRestoresTheCallersStateWhenAnExceptionPassesThrough)
 {
     ModuleState caller{"caller"};
     ModuleStateScope as_caller(caller);
 
-    EXPECT_THROW(zt::frame::in_call_frame([]() -> int { throw std::runtime_error("inside"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        {
+            ModuleStateScope as_library(zt::frame::library_module_state());
+            throw std::runtime_error("inside");
+        },
+        std::runtime_error);
     EXPECT_EQ(&current_module_state(), &caller);
 }
 
@@ -45,8 +49,8 @@ TEST(CallFrame, NestedFramesUnwindToTheOutermostCaller)
 {
     ModuleState caller{"caller"};
     ModuleStateScope as_caller(caller);
-    zt::frame::in_call_frame([] {
-        zt::frame::in_call_frame([] { return 0; });
+    zt::frame::in_call_frame([]() noexcept {
+        zt::frame::in_call_frame([]() noexcept { return 0; });
         EXPECT_EQ(&current_module_state(), &zt::frame::library_module_state());
         return 0;
     });
@@ -74,12 +78,12 @@ TEST(CallFrame, ExportsGiveTheCallerItsStateBackAlsoWhenTheyFail)
 class RecordingApp : public zt::framework::CWinApp {
   public:
     explicit RecordingApp(bool starts) : starts_(starts) {}
-    bool InitInstance() override
+    bool InitInstance() noexcept override
     {
         steps.push_back("init under " + std::string(current_module_state().name));
         return starts_;
     }
-    int ExitInstance() override
+    int ExitInstance() noexcept override
     {
         steps.push_back("exit under " + std::string(current_module_state().name));
         return 0;

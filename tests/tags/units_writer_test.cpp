@@ -47,8 +47,8 @@ class RawFileFaults {
     static inline int closed = 0;
 
   private:
-    static const RawFileCalls& system() { return zt::platform::system_raw_file_calls(); }
-    static RawFileHandle open(const char* path)
+    static const RawFileCalls& system() noexcept { return zt::platform::system_raw_file_calls(); }
+    static RawFileHandle open(const char* path) noexcept
     {
         if (failing == Fail::open) {
             return zt::platform::invalid_raw_file;
@@ -57,18 +57,18 @@ class RawFileFaults {
         opened += file != zt::platform::invalid_raw_file ? 1 : 0;
         return file;
     }
-    static std::int32_t size(RawFileHandle file) { return system().size(file); }
-    static std::int32_t seek(RawFileHandle file, std::int32_t offset)
+    static std::int32_t size(RawFileHandle file) noexcept { return system().size(file); }
+    static std::int32_t seek(RawFileHandle file, std::int32_t offset) noexcept
     {
         return failing == Fail::seek ? -1 : system().seek(file, offset);
     }
-    static std::int32_t write(RawFileHandle file, const void* bytes, std::uint32_t size)
+    static std::int32_t write(RawFileHandle file, const void* bytes, std::uint32_t size) noexcept
     {
         // A short write: part of the field, nothing beyond it.
         return failing == Fail::write ? system().write(file, bytes, size / 2)
                                       : system().write(file, bytes, size);
     }
-    static bool close(RawFileHandle file)
+    static bool close(RawFileHandle file) noexcept
     {
         ++closed;
         const bool done = system().close(file);
