@@ -16,5 +16,13 @@ fi
 echo "installing ${missing[*]}" >&2
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+# Packages of another architecture (wine32:i386) need it added first.
+for package in "${missing[@]}"; do
+    architecture=${package#*:}
+    if [ "$architecture" != "$package" ] &&
+        ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
+        "${as_root[@]}" dpkg --add-architecture "$architecture"
+    fi
+done
 "${as_root[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"

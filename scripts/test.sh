@@ -5,18 +5,23 @@
 #      runs clang-tidy 14 (.clang-tidy) on the library's own code,
 #   3. builds the native, sanitizer, 64-bit and 32-bit Windows targets, with
 #      warnings as errors,
-#   4. runs the native tests, the sanitizer build's tests, the 64-bit Windows
-#      tests under wine64 in Xvfb (the INI differential native/Wine among
-#      them), and the static checks of the 32-bit DLL.
+#   4. runs the native tests, the sanitizer build's tests, and the same tests
+#      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
+#      32-bit wine in Xvfb (the INI differential native/Wine and the static
+#      checks of the DLLs among them).
 # Prints how long each stage took; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ python3 clang-format-14 clang-tidy-14 googletest libbenchmark-dev
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb)
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb)
 timings=()
-# Debian keeps the 64-bit Wine loader out of PATH.
+# Debian keeps the Wine loaders out of PATH: wine is the 32-bit one once
+# wine32:i386 is installed.
 wine64=/usr/lib/wine/wine64
+wine32=/usr/lib/wine/wine
+prefix64="$PWD/build/win64/wineprefix"
+prefix32="$PWD/build/win32/wineprefix"
 
 stage() {
     local name=$1
@@ -52,7 +57,8 @@ start_display() {
 }
 
 stop_display_and_wine() {
-    WINEPREFIX="$PWD/build/win64/wineprefix" wineserver -k 2>/dev/null || true
+    WINEPREFIX="$prefix64" wineserver -k 2>/dev/null || true
+    WINEPREFIX="$prefix32" wineserver -k 2>/dev/null || true
     [ -z "${xvfb_pid:-}" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 trap stop_display_and_wine EXIT
@@ -62,11 +68,14 @@ trap stop_display_and_wine EXIT
 # comes first: Wine's background services then start from wineboot, with no
 # output of their own, and not from a test whose output CTest waits for.
 # A crashing test program must fail, not wait for a click on Wine's crash dialog.
+# The 32-bit loader needs a prefix of its own, made with WINEARCH=win32.
+# prepare_wine PREFIX WINEARCH LOADER
 prepare_wine() {
-    export WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all
+    local -x WINEPREFIX=$1 WINEARCH=$2 WINEDEBUG=-all
+    local loader=$3
     wineserver -p >/dev/null 2>&1 &
-    timeout 180 "$wine64" wineboot -i >/dev/null 2>&1 || true
-    timeout 60 "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
+    timeout 180 "$loader" wineboot -i >/dev/null 2>&1 || true
+    timeout 60 "$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
         /d 0 /f >/dev/null 2>&1
 }
 
@@ -94,10 +103,11 @@ stage "build native-asan" build native-asan zt_tests zt_process_tests
 stage "test native-asan" ctest --preset native-asan
 stage "build win64" build win64
 stage "start Xvfb" start_display
-stage "prepare Wine prefix" prepare_wine
+stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
 stage "test win64 under wine64" ctest --preset win64
 stage "build win32" build win32
-stage "static checks win32" ctest --preset win32
+stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
+stage "test win32 under wine" ctest --preset win32
 
 echo "=== stage times"
 printf '%s\n' "${timings[@]}"

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs one script of private-profile operations through the emulated platform
-# and through Windows (a win64 build under Wine) and compares what they print.
+# and through Windows (a Windows build under Wine) and compares what they print.
 # Usage: run_differential.sh NATIVE_RUNNER WIN64_RUNNER_EXE SCRIPT
 # Exit 0 when both print the same, 1 with the differences, 2 on usage errors,
 # 77 (CTest's "skipped") when the native runner has not been built.
