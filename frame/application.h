@@ -15,16 +15,12 @@ using TagHandle = std::uintptr_t;       // address of the tag-access library's t
 
 class CZtFunc32_71App : public framework::CWinApp {
   public:
-    CZtFunc32_71App();
+    CZtFunc32_71App() = default;
     ~CZtFunc32_71App() override;
 
-    const framework::MessageMap* GetMessageMap() const override;
-    bool InitInstance() noexcept override;
+    // The library exit step: each subsystem gives back what it holds of the
+    // host's, then the framework's own exit step runs.
     int ExitInstance() noexcept override;
-
-    // Gives back every tag of the tag table, empties it and closes the
-    // connection if one is open.
-    void release_tags_and_connection() noexcept;
 
     ConnectionHandle connection = 0;
     // Message tags activated for hotspots, by case-sensitive name.

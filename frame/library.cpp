@@ -3,19 +3,9 @@
 namespace zt::frame {
 namespace {
 
-// Created in this order when the library loads and destroyed in reverse when it
-// unloads. The unit-factor tables are constant data, ready before either.
-framework::ModuleState module_state{"ZtFunc32"};
-CZtFunc32_71App the_app;
-
-#if !defined(_WIN32)
-// Without DllMain, the loader's construction and destruction of this object,
-// placed after the application object, are the load and unload steps.
-struct LoaderAttachment {
-    LoaderAttachment() { attach(the_app); }
-    ~LoaderAttachment() { detach(the_app); }
-} loader_attachment;
-#endif
+// The library's module state exists before anything else of the library runs:
+// it is constant data. The unit-factor tables are constant data as well.
+constinit framework::ModuleState module_state{"ZtFunc32"};
 
 } // namespace
 
@@ -24,8 +14,11 @@ framework::ModuleState& library_module_state() noexcept
     return module_state;
 }
 
+// Created by the load step (DllMain, or the native loader attachment), the
+// first to ask for it, and destroyed after the unload step.
 CZtFunc32_71App& application() noexcept
 {
+    static CZtFunc32_71App the_app;
     return the_app;
 }
 

@@ -1,8 +1,8 @@
 #include "numeric/date_filename.h"
 
 #include "frame/error_report.h"
+#include "frame/shared_result_buffer.h"
 #include "numeric/clock.h"
-#include "numeric/shared_result_buffer.h"
 #include "platform/local_time.h"
 
 #include <algorithm>
@@ -30,20 +30,20 @@ class BoundedText {
   public:
     void append(std::string_view text)
     {
-        const std::size_t fitting = std::min(text.size(), shared_result_capacity - size_);
+        const std::size_t fitting = std::min(text.size(), frame::shared_result_capacity - size_);
         std::copy_n(text.data(), fitting, chars_.begin() + static_cast<std::ptrdiff_t>(size_));
         size_ += fitting;
     }
     void append(char c) { append(std::string_view(&c, 1)); }
 
-    void copy_to(SharedResultBuffer& buffer) const
+    void copy_to(frame::SharedResultBuffer& buffer) const
     {
         const auto end = std::copy_n(chars_.begin(), size_, buffer.begin());
         std::fill(end, buffer.end(), '\0');
     }
 
   private:
-    std::array<char, shared_result_capacity> chars_{};
+    std::array<char, frame::shared_result_capacity> chars_{};
     std::size_t size_ = 0;
 };
 
@@ -141,7 +141,7 @@ const char* create_filename_from_date(const char* format, const char* prefix, co
     append_date_part(name, text_or_empty(format), shifted_instant(now_seconds(), day_offset));
     name.append(text_or_empty(postfix));
 
-    SharedResultBuffer& buffer = shared_result_buffer();
+    frame::SharedResultBuffer& buffer = frame::shared_result_buffer();
     name.copy_to(buffer);
     return buffer.data();
 }

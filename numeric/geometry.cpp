@@ -7,18 +7,8 @@
 namespace zt::numeric {
 namespace {
 
-// The last answer of the three functions; kept as the library always has.
-double geometry_result = 0.0;
-
-// Stores `value` as the result and returns it.
-double answer(double value)
-{
-    geometry_result = value;
-    return geometry_result;
-}
-
 // "Not greater than 0" also refuses a value that is not a number.
-bool positive(double value)
+bool positive(double value) noexcept
 {
     return value > 0;
 }
@@ -29,18 +19,18 @@ double geo_area(double base, double height, int shape) noexcept
 {
     if (!positive(base) || !positive(height)) {
         frame::report("GeoArea: Base and Height must be > 0");
-        return answer(0.0);
+        return 0.0;
     }
     switch (shape) {
     case 1:
-        return answer(base * height * 0.5f);
+        return base * height * 0.5f;
     case 2:
-        return answer(base * height);
+        return base * height;
     case 3:
-        return answer(std::pow(base, 2.0) * library_pi);
+        return std::pow(base, 2.0) * library_pi;
     default:
         frame::report("GeoArea: Shape undefined");
-        return answer(-1.0);
+        return -1.0;
     }
 }
 
@@ -48,37 +38,37 @@ double geo_equal_side_area(double side_length, int sides) noexcept
 {
     if (!positive(side_length) || sides < 3) {
         frame::report("GeoEqualSideArea: Length must be > 0, and Sides must be >= 3");
-        return answer(0.0);
+        return 0.0;
     }
     const double count = sides;
-    return answer(std::pow(side_length, 2.0) * count / (std::tan(library_pi / count) * 4.0));
+    return std::pow(side_length, 2.0) * count / (std::tan(library_pi / count) * 4.0);
 }
 
 double geo_volume(double base, double height, double width, int shape) noexcept
 {
     if (!positive(base) || !positive(height) || !positive(width)) {
         frame::report("GeoVolume: Base, Height, and Width must be > 0");
-        return answer(0.0);
+        return 0.0;
     }
     constexpr double one_third = 0.3333333333333333;
     constexpr double four_thirds = 1.3333333333333333;
     switch (shape) {
     case 1:
-        return answer(std::pow(base, 3.0));
+        return std::pow(base, 3.0);
     case 2:
-        return answer(base * height * width);
+        return base * height * width;
     case 3:
-        return answer(std::pow(base, 3.0) * library_pi * four_thirds);
+        return std::pow(base, 3.0) * library_pi * four_thirds;
     case 4:
-        return answer(std::pow(base, 2.0) * height * library_pi * one_third);
+        return std::pow(base, 2.0) * height * library_pi * one_third;
     case 5:
-        return answer(std::pow(base, 2.0) * height * library_pi);
+        return std::pow(base, 2.0) * height * library_pi;
     case 6:
-        return answer(base * height * width * 0.5);
+        return base * height * width * 0.5;
     default:
         // The message's spelling is the one hosts' log filters know.
         frame::report("GoeVolume: Shape undefined");
-        return answer(-1.0);
+        return -1.0;
     }
 }
 

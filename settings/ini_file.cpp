@@ -1,7 +1,7 @@
 #include "settings/ini_file.h"
 
 #include "frame/error_report.h"
-#include "numeric/shared_result_buffer.h"
+#include "frame/shared_result_buffer.h"
 #include "platform/profile.h"
 #include "settings/decimal_text.h"
 
@@ -11,7 +11,7 @@ namespace zt::settings {
 
 namespace {
 
-static_assert(ini_read_buffer_size <= numeric::shared_result_capacity + 1);
+static_assert(ini_read_buffer_size <= frame::shared_result_capacity + 1);
 
 bool names_given(const char* file, const char* section, const char* key) noexcept
 {
@@ -51,7 +51,7 @@ std::int32_t ini_write_integer(const char* file, const char* section, const char
 
 const char* ini_read_string(const char* file, const char* section, const char* key) noexcept
 {
-    numeric::SharedResultBuffer& buffer = numeric::shared_result_buffer();
+    frame::SharedResultBuffer& buffer = frame::shared_result_buffer();
     // A null section or key would list names instead of reading a value.
     if (names_given(file, section, key)) {
         platform::get_private_profile_string(section, key, ini_default_text, buffer.data(),

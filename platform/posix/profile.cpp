@@ -4,6 +4,7 @@
 #include "platform/profile.h"
 
 #include "platform/posix/private_profile.h"
+#include "platform/posix/windows_path.h"
 
 #include <algorithm>
 #include <cstring>
@@ -53,6 +54,11 @@ bool write_private_profile_string(const char* section, const char* key, const ch
                                   const char* file) noexcept
 {
     try {
+        // A bare name (or none: "win.ini") is a file of the Windows directory,
+        // which a Windows machine always has; the emulation makes it now.
+        if (file == nullptr || posix::is_bare_file_name(file)) {
+            posix::create_windows_directory();
+        }
         return posix::write_profile_string(section, key, value, file);
     } catch (...) {
         return false;

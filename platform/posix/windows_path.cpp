@@ -20,10 +20,14 @@ std::string sysroot()
 
 std::string windows_directory()
 {
-    std::string dir = sysroot() + "/c/windows";
-    std::error_code ignored;
-    std::filesystem::create_directories(dir, ignored);
-    return dir;
+    return sysroot() + "/c/windows";
+}
+
+bool create_windows_directory()
+{
+    std::error_code error;
+    std::filesystem::create_directories(windows_directory(), error);
+    return !error;
 }
 
 std::string to_posix_path(std::string_view windows_path)

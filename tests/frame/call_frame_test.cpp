@@ -118,15 +118,4 @@ TEST(LibraryLifetime, RefusedStartRunsTheExitStepAndFailsTheLoad)
     EXPECT_EQ(app.steps[1].rfind("exit", 0), 0u);
 }
 
-TEST(ApplicationObject, StartsWithoutConnectionOrTagsAndChainsItsMessageMap)
-{
-    zt::frame::CZtFunc32_71App app;
-    EXPECT_EQ(app.connection, 0u);
-    EXPECT_TRUE(app.tag_table.empty());
-    ASSERT_NE(app.GetMessageMap(), nullptr);
-    EXPECT_EQ(app.GetMessageMap()->entry_count, 0);
-    EXPECT_EQ(app.GetMessageMap()->base, app.CWinApp::GetMessageMap());
-    EXPECT_TRUE(app.InitInstance());
-}
-
 } // namespace

@@ -1,8 +1,8 @@
 // CreateFilenameFromDate at fixed instants. Unless a case needs otherwise the
 // zone is "CET-1" (one hour east of UTC, no daylight saving), which the POSIX
 // C library and the Windows C runtime read alike.
+#include "frame/shared_result_buffer.h"
 #include "local_time_control.h"
-#include "numeric/shared_result_buffer.h"
 #include "suite_environment.h"
 #include "ztfunc32.h"
 
@@ -138,7 +138,7 @@ TEST_F(DateFileNames, ResultIsCutToExactly131CharactersInTheSharedBuffer)
     const std::string prefix(100, 'p');
     const std::string postfix(40, 's');
     const char* result = CreateFilenameFromDate("ymd", prefix.c_str(), postfix.c_str(), 0);
-    EXPECT_EQ(result, zt::numeric::shared_result_buffer().data());
+    EXPECT_EQ(result, zt::frame::shared_result_buffer().data());
     EXPECT_EQ(std::string(result), (prefix + "20060109" + postfix).substr(0, 131));
 
     EXPECT_EQ(name("d", "", "", 0), "09"); // nothing of the longer text is left behind

@@ -1,6 +1,6 @@
-#include "numeric/shared_result_buffer.h"
+#include "frame/shared_result_buffer.h"
 
-namespace zt::numeric {
+namespace zt::frame {
 
 SharedResultBuffer& shared_result_buffer() noexcept
 {
@@ -8,4 +8,4 @@ SharedResultBuffer& shared_result_buffer() noexcept
     return buffer;
 }
 
-} // namespace zt::numeric
+} // namespace zt::frame

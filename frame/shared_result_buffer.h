@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-namespace zt::numeric {
+namespace zt::frame {
 
 inline constexpr std::size_t shared_result_capacity = 131; // characters, terminator excluded
 
@@ -14,4 +14,4 @@ using SharedResultBuffer = std::array<char, shared_result_capacity + 1>;
 
 SharedResultBuffer& shared_result_buffer() noexcept;
 
-} // namespace zt::numeric
+} // namespace zt::frame

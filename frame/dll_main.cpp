@@ -1,0 +1,28 @@
+// Windows entry point of the library. The attach step creates the application
+// object (the first to ask for it); the C runtime destroys it after
+// DLL_PROCESS_DETACH, so it exists for both steps.
+//
+// DllMain's types are spelled out (BOOL, HINSTANCE, DWORD, LPVOID) so that the
+// library's code keeps <windows.h> inside platform/win32/.
+#include "frame/library.h"
+
+namespace {
+
+constexpr unsigned long process_detach = 0; // DLL_PROCESS_DETACH
+constexpr unsigned long process_attach = 1; // DLL_PROCESS_ATTACH
+
+} // namespace
+
+extern "C" int __stdcall DllMain(void* /*instance*/, unsigned long reason,
+                                 void* /*reserved*/) noexcept
+{
+    switch (reason) {
+    case process_attach:
+        return zt::frame::attach(zt::frame::application()) ? 1 : 0;
+    case process_detach:
+        zt::frame::detach(zt::frame::application());
+        return 1;
+    default:
+        return 1;
+    }
+}
