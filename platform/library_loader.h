@@ -1,7 +1,6 @@
 // Loading a library at run time by path and looking up its entry points.
-// win32: LoadLibraryA for a bare name (the system's search order);
-//        LoadLibraryExA with LOAD_WITH_ALTERED_SEARCH_PATH for a path, so that the
-//        library's own dependencies are looked for beside it. GetProcAddress.
+// win32: LoadLibraryA (a bare name in the system's search order) and
+//        GetProcAddress.
 // posix: the Windows path is mapped onto this machine (see
 // platform/posix/windows_path.h) and its file name "NAME.DLL" (any letter case)
 // becomes "libname.so", so "C:\Zt\ZTDEBUG.DLL" is "$ZT_SYSROOT/c/Zt/libztdebug.so"
