@@ -8,12 +8,13 @@ namespace zt::frame {
 
 int report(const char* format, ...) noexcept
 {
-    // Before any binding the tag is still empty, so the logger is bound as "UNKNOWN".
-    if (!logger_binding().attempted) {
-        bind_logger(logger_binding().module_tag.data());
-    }
     const LoggerBinding& binding = logger_binding();
-    if (!binding.available) {
+    // Before any binding the module tag is still empty: the logger is bound as "UNKNOWN".
+    if (!binding.attempted.load(std::memory_order_acquire)) {
+        bind_logger("");
+    }
+    // A binding still under way on another thread counts as no logger.
+    if (!binding.available.load(std::memory_order_acquire)) {
         return 0;
     }
     va_list values;

@@ -69,10 +69,10 @@ const LoggerBinding& logger_binding() noexcept
 
 void bind_logger(const char* module_name) noexcept
 {
-    if (binding.attempted) {
+    // Of threads binding at once, exactly one goes on.
+    if (binding.attempted.exchange(true, std::memory_order_acq_rel)) {
         return;
     }
-    binding.attempted = true;
     const PathBuffer path = logger_path();
     // Kept loaded for the life of the process, also when an entry point is
     // missing: the logger may be in use by the host and its other libraries.
@@ -88,7 +88,7 @@ void bind_logger(const char* module_name) noexcept
     }
     binding.message_entry = reinterpret_cast<ztAppDebug_fn>(message);
     build_module_tag(module_name);
-    binding.available = true;
+    binding.available.store(true, std::memory_order_release);
 }
 
 } // namespace zt::frame

@@ -101,6 +101,8 @@ stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
 stage "build native-asan" build native-asan zt_tests zt_process_tests
 stage "test native-asan" ctest --preset native-asan
+stage "build native-tsan" build native-tsan zt_process_tests
+stage "test native-tsan" ctest --preset native-tsan
 stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"

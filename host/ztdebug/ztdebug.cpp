@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 #include <string>
 
 #if defined(_WIN32)
@@ -57,8 +58,13 @@ std::string own_folder()
 #endif
 }
 
+// Reports come from any thread of the host; one line is appended at a time,
+// so that none is lost or cut into another.
+std::mutex append_lock;
+
 bool append(const std::string& line)
 {
+    const std::lock_guard lock(append_lock);
     const std::string target = setting("ZTDEBUG_LOG");
     if (target == "-") {
         return std::fputs(line.c_str(), stderr) >= 0 && std::fflush(stderr) == 0;

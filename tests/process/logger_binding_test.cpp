@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -116,6 +119,43 @@ TEST_F(LoggerBindingTest, LongModuleNameKeepsItsFirstSixteenCharacters)
     const auto entries = log.take_new_entries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].module_tag, "ABCDEFGHIJKLMNOP/");
+}
+
+// Whoever binds first names the library for the life of the process: ZtDllInit
+// here, or a report that comes before it. Every other thread sees the binding
+// complete (a whole tag, the entry point) or drops its report.
+TEST_F(LoggerBindingTest, BindingOnOneThreadWhileOthersReportGivesWholeReportsOrNone)
+{
+    zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+    constexpr int reports_per_thread = 200;
+    std::atomic<bool> start{false};
+    std::atomic<int> delivered{0};
+    std::vector<std::thread> reporters;
+    for (int t = 0; t < 3; ++t) {
+        reporters.emplace_back([&] {
+            while (!start.load()) {
+            }
+            for (int i = 0; i < reports_per_thread; ++i) {
+                delivered += zt::frame::report("report %d", i);
+            }
+        });
+    }
+    start = true;
+    ZtDllInit();
+    for (std::thread& reporter : reporters) {
+        reporter.join();
+    }
+
+    EXPECT_EQ(zt::frame::report("after"), 1);
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(delivered) + 1);
+    const std::string tag = entries.front().module_tag;
+    EXPECT_TRUE(tag == "ZtFunc32_71     /" || tag == "UNKNOWN         /") << tag;
+    for (const LogEntry& entry : entries) {
+        EXPECT_EQ(entry.module_tag, tag);
+        EXPECT_TRUE(entry.message.starts_with("report ") || entry.message == "after")
+            << entry.message;
+    }
 }
 
 TEST_F(LoggerBindingTest, ExceptionTextIsLoggedAsItStandsEvenWithPercentSigns)
