@@ -2,7 +2,7 @@
  * ZtFunc32: script functions for the HMI runtime.
  *
  * Declarations of the library's exports for a host that links against or
- * loads ZtFunc32.dll. Texts are zero-terminated 8-bit ANSI strings; text
+ * loads ZtFunc32.DLL. Texts are zero-terminated 8-bit ANSI strings; text
  * results point into buffers the library owns and stay valid until the next
  * call that writes the same buffer. The caller never frees them.
  */

@@ -53,7 +53,7 @@ std::string incomplete_logger_directory()
 std::string library_path()
 {
 #if defined(_WIN32)
-    return bin_directory() + "ZtFunc32.dll";
+    return bin_directory() + "ZtFunc32.DLL";
 #else
     return bin_directory() + "libZtFunc32.so";
 #endif

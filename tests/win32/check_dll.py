@@ -12,6 +12,7 @@ cannot run on the build machine:
 
 usage: check_dll.py DLL EXPECTED_EXPORTS VERSION OBJDUMP [ALLOWED_HOST_DLL ...]
 """
+import os
 import re
 import struct
 import subprocess
@@ -228,6 +229,9 @@ def main():
     image = PeImage(open(dll, "rb").read())
     failures = []
 
+    # The file is "ZtFunc32.DLL"; its export directory names it "ZtFunc32.dll".
+    if os.path.basename(dll) != "ZtFunc32.DLL":
+        failures.append("the file is named %r" % os.path.basename(dll))
     library_name, exports = image.exports()
     if library_name != "ZtFunc32.dll":
         failures.append("export directory names %r" % library_name)
