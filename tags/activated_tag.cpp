@@ -20,8 +20,6 @@ std::int32_t ActivatedTag::type() const
 std::uint16_t ActivatedTag::tag_index() const
 {
     std::uint16_t index = 0;
-    // A tag handle is the address of the tag-access library's record.
-    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     std::memcpy(&index, reinterpret_cast<const unsigned char*>(tag_) + TP_TAG_INDEX_OFFSET,
                 sizeof index);
     return index;
