@@ -11,13 +11,14 @@
 // have no arrow.
 #pragma once
 
+#include "standin_settings.h"
 #include "tagport.h"
 
 #include <string>
 
 namespace tagport {
 
-std::string text_argument(const char* text);
+using standin::text_argument;
 std::string tag_argument(TP_TAG tag);
 
 // Appends `line` when the journal is on.

@@ -2,31 +2,7 @@
 
 #include "tag_database.h"
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <cstdlib>
-#endif
-
 namespace tagport {
-
-std::string setting(const char* name)
-{
-#if defined(_WIN32)
-    char value[4096];
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-#else
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-#endif
-}
-
-bool setting_is_on(const char* name)
-{
-    const std::string value = setting(name);
-    return !value.empty() && value != "0";
-}
 
 bool activation_refused(std::string_view name)
 {

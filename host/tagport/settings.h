@@ -12,15 +12,14 @@
 //   TAGPORT_NOT_ACTIVE      "1": TagportIsActive answers 0 for every tag
 #pragma once
 
-#include <string>
+#include "standin_settings.h"
+
 #include <string_view>
 
 namespace tagport {
 
-std::string setting(const char* name); // empty when unset
-
-// True when the setting is present and neither empty nor "0".
-bool setting_is_on(const char* name);
+using standin::setting;
+using standin::setting_is_on;
 
 // True when `name` is listed in TAGPORT_FAIL_ACTIVATE.
 bool activation_refused(std::string_view name);
