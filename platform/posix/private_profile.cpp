@@ -3,9 +3,11 @@
 #include "platform/posix/profile_document.h"
 #include "platform/posix/profile_file.h"
 #include "platform/posix/profile_readout.h"
+#include "platform/posix/profile_write_lock.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace zt::platform::posix {
@@ -30,13 +32,13 @@ std::uint32_t read_profile_string(const char* section, const char* key, const ch
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    const ProfileFileText content = read_profile_file(profile_file_path(file));
-    const ProfileDocument document = ProfileDocument::parse(content.text);
+    const ProfileFileBytes content = read_profile_file(profile_file_path(file));
+    const ProfileDocument document = ProfileDocument::parse(content.bytes);
     if (section == nullptr) {
         return copy_section_names(document, buffer, size);
     }
     const std::string_view given_default = default_value ? default_value : "";
-    if (content.state == ProfileFileState::unusable) {
+    if (content.state == ProfileFileState::unusable || content.state == ProfileFileState::failed) {
         return copy_verbatim(given_default, buffer, size);
     }
     const std::string_view fallback = trim_default(given_default);
@@ -65,13 +67,17 @@ bool write_profile_string(const char* section, const char* key, const char* valu
     if (section == nullptr) {
         return false;
     }
-    const std::string path = profile_file_path(file);
-    const ProfileFileText content = read_profile_file(path);
-    if (content.state == ProfileFileState::unusable ||
-        (content.state == ProfileFileState::present && !profile_file_writable(path))) {
+    const std::optional<std::string> target = profile_write_target(profile_file_path(file));
+    if (!target) {
         return false;
     }
-    ProfileDocument document = ProfileDocument::parse(content.text);
+    const ProfileWriteLock lock(folder_of(*target));
+    const ProfileFileBytes content = read_profile_file(*target);
+    if (content.state == ProfileFileState::unusable || content.state == ProfileFileState::failed ||
+        (content.state == ProfileFileState::present && !profile_file_writable(*target))) {
+        return false;
+    }
+    ProfileDocument document = ProfileDocument::parse(content.bytes);
     bool changed = false;
     if (key == nullptr) {
         changed = document.delete_section(section);
@@ -80,7 +86,7 @@ bool write_profile_string(const char* section, const char* key, const char* valu
     } else {
         changed = document.set_value(section, key, value);
     }
-    return !changed || replace_profile_file(path, document.serialize());
+    return !changed || replace_profile_file(*target, document.serialize());
 }
 
 } // namespace zt::platform::posix

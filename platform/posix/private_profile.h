@@ -1,7 +1,8 @@
 // Private-profile (INI) files on the emulated platform, with the rules of
 // GetPrivateProfileStringA / GetPrivateProfileIntA / WritePrivateProfileStringA
 // as Wine implements them. The file format rules are in profile_document.h,
-// the buffer and integer rules in profile_readout.h; this layer adds:
+// the buffer and integer rules in profile_readout.h, and how writers are
+// serialised in profile_write_lock.h; this layer adds:
 //
 //   - Where the file is: a bare name ("statx.ini") lives in the Windows
 //     directory, a null name means "win.ini" there; any name with a "\", "/"
@@ -9,19 +10,21 @@
 //     directory).
 //   - Every call reads the file afresh; nothing is cached.
 //   - A file that does not exist reads as an empty file. A file that cannot
-//     be opened (its folder is missing, it is a directory, it is unreadable)
-//     lists no sections, and any other read gives the default exactly as
-//     passed (cut to the buffer), without the trimming and quote removal a
-//     default otherwise gets.
+//     be read (its folder is missing, it is a directory, it is unreadable, a
+//     read fails or gives fewer bytes than the file holds) lists no sections,
+//     and any other read gives the default exactly as passed (cut to the
+//     buffer), without the trimming and quote removal a default otherwise
+//     gets.
 //   - A read with a null section lists the section names; with a null key it
 //     lists the keys of the section (see profile_readout.h).
 //   - A write with a null section fails. A null key deletes the section, a
 //     null value deletes the key; deleting what is not there succeeds and
 //     leaves the file (or its absence) untouched.
 //   - A write fails (false) when the file's folder does not exist, the file is
-//     a directory or cannot be written, or the new content cannot be stored.
-//     The new content goes to a temporary file in the same folder that then
-//     replaces the old one, so a failed write leaves the old file intact.
+//     a directory or cannot be read whole or written, or the new content
+//     cannot be stored. The new content goes to a temporary file in the same
+//     folder that then replaces the old one, so a failed write leaves the old
+//     file intact; a link is followed, and the file it points to replaced.
 #pragma once
 
 #include <cstdint>

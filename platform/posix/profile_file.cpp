@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -38,17 +36,11 @@ class FileDescriptor {
     int fd_;
 };
 
-std::string folder_of(const std::string& path)
-{
-    const fs::path parent = fs::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
-}
-
-bool write_all(int fd, const std::string& text)
+bool write_all(int fd, const std::string& bytes)
 {
     std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -80,7 +72,45 @@ int create_temp_beside(const std::string& path, std::string& temp_path)
     return -1;
 }
 
+// Reads everything from `fd`; false when a read fails.
+bool read_all(int fd, std::string& bytes)
+{
+    char chunk[16384];
+    for (;;) {
+        const ssize_t n = profile_file_calls().read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+constexpr ProfileFileCalls system_calls{::read};
+
 } // namespace
+
+const ProfileFileCalls& system_profile_file_calls()
+{
+    return system_calls;
+}
+
+ProfileFileCalls& profile_file_calls()
+{
+    static ProfileFileCalls calls_in_use = system_calls;
+    return calls_in_use;
+}
+
+std::string folder_of(const std::string& path)
+{
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
 
 std::string profile_file_path(const char* file)
 {
@@ -91,7 +121,7 @@ std::string profile_file_path(const char* file)
     return to_posix_path(name);
 }
 
-ProfileFileText read_profile_file(const std::string& path)
+ProfileFileBytes read_profile_file(const std::string& path)
 {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -102,13 +132,31 @@ ProfileFileText read_profile_file(const std::string& path)
     if (status.type() != fs::file_type::regular) {
         return {ProfileFileState::unusable, {}};
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat opened {};
+    if (file.get() < 0 || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
         return {ProfileFileState::unusable, {}};
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    return {ProfileFileState::present, content.str()};
+    // A write puts back all it read: content that is incomplete must never
+    // get that far.
+    std::string bytes;
+    if (!read_all(file.get(), bytes) || bytes.size() < static_cast<std::size_t>(opened.st_size)) {
+        return {ProfileFileState::failed, {}};
+    }
+    return {ProfileFileState::present, std::move(bytes)};
+}
+
+std::optional<std::string> profile_write_target(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return path;
+    }
+    std::string target = fs::canonical(path, error).string();
+    if (error) {
+        return std::nullopt;
+    }
+    return target;
 }
 
 bool profile_file_writable(const std::string& path)
@@ -116,17 +164,8 @@ bool profile_file_writable(const std::string& path)
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-bool replace_profile_file(const std::string& path, const std::string& text)
+bool replace_profile_file(const std::string& target, const std::string& bytes)
 {
-    // Replace the file a link points to, not the link.
-    std::error_code error;
-    std::string target = path;
-    if (fs::is_symlink(path, error)) {
-        target = fs::canonical(path, error).string();
-        if (error) {
-            return false;
-        }
-    }
     struct stat old_status {};
     const bool had_file = ::stat(target.c_str(), &old_status) == 0;
 
@@ -135,7 +174,7 @@ bool replace_profile_file(const std::string& path, const std::string& text)
     if (temp.get() < 0) {
         return false;
     }
-    bool ok = write_all(temp.get(), text);
+    bool ok = write_all(temp.get(), bytes);
     if (ok && had_file) {
         ok = ::fchmod(temp.get(), old_status.st_mode & 07777) == 0;
     }

@@ -9,9 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +59,83 @@ TEST(ProfileEmulation, ReplaceKeepsPermissionsAndFollowsLinks)
     struct stat status {};
     ASSERT_EQ(::stat(real.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+// A write puts back all it read: when reading the old content fails or gives
+// fewer bytes than the file holds, the write fails and the file stays as it
+// was; a read gives the default.
+TEST(ProfileEmulation, ContentNotReadWholeIsNeverWrittenBack)
+{
+    using Read = ssize_t (*)(int, void*, size_t);
+    struct Case {
+        const char* fault;
+        Read read;
+    };
+    const Case cases[] = {
+        {"read fails",
+         [](int, void*, size_t) -> ssize_t {
+             errno = EIO;
+             return -1;
+         }},
+        {"end of file at once", [](int, void*, size_t) -> ssize_t { return 0; }},
+        {"bytes lost",
+         [](int fd, void* bytes, size_t size) -> ssize_t {
+             const ssize_t got = ::read(fd, bytes, size);
+             return got > 4 ? 4 : got;
+         }},
+    };
+    zt::test::ScratchFolder scratch;
+    const std::string file = scratch.file("kept.ini");
+    const std::string content = "[S]\r\na=1\r\nb=2\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        zt::test::write_bytes(file, content);
+        posix::profile_file_calls().read = c.read;
+        const bool written =
+            zt::platform::write_private_profile_string("S", "c", "3", file.c_str());
+        char value[16] = {};
+        zt::platform::get_private_profile_string("S", "a", "def ", value, sizeof value,
+                                                 file.c_str());
+        posix::profile_file_calls() = posix::system_profile_file_calls();
+        EXPECT_FALSE(written);
+        EXPECT_EQ(zt::test::read_bytes(file), content);
+        EXPECT_STREQ(value, "def ");
+    }
+}
+
+// Two processes writing one file never lose each other's keys.
+TEST(ProfileEmulation, TwoProcessesWritingOneFileKeepEveryKey)
+{
+    zt::test::ScratchFolder scratch;
+    const std::string file = scratch.file("shared.ini");
+    pid_t writers[2] = {};
+    for (int process = 0; process < 2; ++process) {
+        writers[process] = ::fork();
+        ASSERT_GE(writers[process], 0);
+        if (writers[process] == 0) {
+            bool all_written = true;
+            for (int key = 0; key < 100; ++key) {
+                const std::string name = "p" + std::to_string(process) + "k" + std::to_string(key);
+                all_written = zt::platform::write_private_profile_string("S", name.c_str(), "v",
+                                                                         file.c_str()) &&
+                              all_written;
+            }
+            ::_exit(all_written ? 0 : 1);
+        }
+    }
+    for (const pid_t writer : writers) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::string keys(1 << 16, '\0');
+    const std::uint32_t length = zt::platform::get_private_profile_string(
+        "S", nullptr, "", keys.data(), static_cast<std::uint32_t>(keys.size()), file.c_str());
+    int kept = 0;
+    for (std::size_t at = 0; at < length; at += std::strlen(keys.c_str() + at) + 1) {
+        ++kept;
+    }
+    EXPECT_EQ(kept, 200);
 }
 
 TEST(ProfileEmulation, ParsingFollowsTheWindowsLineRules)

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -35,6 +37,16 @@ class ProfileTest : public ::testing::Test {
     bool write(const std::string& file, const char* section, const char* key, const char* value)
     {
         return write_private_profile_string(section, key, value, file.c_str());
+    }
+
+    int key_count(const std::string& file, const char* section)
+    {
+        const std::string list = read(file, section, nullptr, 1 << 16, "");
+        int keys = 0;
+        for (std::size_t at = 0; at < list.size(); at += std::strlen(list.c_str() + at) + 1) {
+            ++keys;
+        }
+        return keys;
     }
 
     zt::test::ScratchFolder scratch;
@@ -176,6 +188,26 @@ TEST_F(ProfileTest, WriteWhereNoFileCanBeFails)
     std::filesystem::create_directory(scratch.path() / "folder.ini");
     EXPECT_FALSE(write(scratch.file("folder.ini"), "S", "K", "V"));
     EXPECT_EQ(read(scratch.file("no_such_folder/x.ini"), "S", "K"), "FAILURE");
+}
+
+// Threads writing one file never lose each other's keys. (Processes: see
+// the emulation's tests; Wine's profile service does not serialise them.)
+TEST_F(ProfileTest, ConcurrentThreadsKeepEveryKey)
+{
+    const std::string file = scratch.file("shared.ini");
+    std::vector<std::thread> writers;
+    for (int thread = 0; thread < 8; ++thread) {
+        writers.emplace_back([this, &file, thread] {
+            for (int key = 0; key < 50; ++key) {
+                const std::string name = "t" + std::to_string(thread) + "k" + std::to_string(key);
+                write(file, "Threads", name.c_str(), "v");
+            }
+        });
+    }
+    for (std::thread& writer : writers) {
+        writer.join();
+    }
+    EXPECT_EQ(key_count(file, "Threads"), 400);
 }
 
 TEST_F(ProfileTest, BareFileNameLivesInTheWindowsDirectory)
