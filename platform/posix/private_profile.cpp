@@ -1,6 +1,7 @@
 #include "platform/posix/private_profile.h"
 
 #include "platform/posix/profile_document.h"
+#include "platform/posix/profile_encoding.h"
 #include "platform/posix/profile_file.h"
 #include "platform/posix/profile_readout.h"
 #include "platform/posix/profile_write_lock.h"
@@ -33,9 +34,16 @@ std::uint32_t read_profile_string(const char* section, const char* key, const ch
         return 0;
     }
     const ProfileFileBytes content = read_profile_file(profile_file_path(file));
-    const ProfileDocument document = ProfileDocument::parse(content.bytes);
+    const ProfileText text = decode_profile(content.bytes);
+    const ProfileEncoding encoding = text.encoding;
+    const ProfileDocument document = ProfileDocument::parse(text.text);
+    // Names listed to the caller come from the text in ANSI. The conversion
+    // never adds or removes a line break, bracket, '=' or blank, so each
+    // section of that document is where it is in `document`.
+    const auto in_ansi = [&] { return ProfileDocument::parse(to_ansi(text.text, encoding)); };
     if (section == nullptr) {
-        return copy_section_names(document, buffer, size);
+        return copy_section_names(encoding == ProfileEncoding::ansi ? document : in_ansi(), buffer,
+                                  size);
     }
     const std::string_view given_default = default_value ? default_value : "";
     if (content.state == ProfileFileState::unusable || content.state == ProfileFileState::failed) {
@@ -43,11 +51,18 @@ std::uint32_t read_profile_string(const char* section, const char* key, const ch
     }
     const std::string_view fallback = trim_default(given_default);
     if (key == nullptr) {
-        return copy_key_names(document, section, fallback, buffer, size);
+        const ProfileSection* found = document.first_section_named(from_ansi(section, encoding));
+        if (found == nullptr || encoding == ProfileEncoding::ansi) {
+            return copy_key_names(found, fallback, buffer, size);
+        }
+        const ProfileDocument listed = in_ansi();
+        return copy_key_names(&listed.sections()[found - document.sections().data()], fallback,
+                              buffer, size);
     }
-    const ProfileKey* found = document.find_key(section, key);
+    const ProfileKey* found =
+        document.find_key(from_ansi(section, encoding), from_ansi(key, encoding));
     if (found != nullptr && found->value) {
-        return copy_entry(*found->value, buffer, size);
+        return copy_entry(to_ansi(*found->value, encoding), buffer, size);
     }
     return copy_entry(fallback, buffer, size);
 }
@@ -77,16 +92,22 @@ bool write_profile_string(const char* section, const char* key, const char* valu
         (content.state == ProfileFileState::present && !profile_file_writable(*target))) {
         return false;
     }
-    ProfileDocument document = ProfileDocument::parse(content.bytes);
+    ProfileText text = decode_profile(content.bytes);
+    ProfileDocument document = ProfileDocument::parse(text.text);
+    const auto stored = [&](const char* given) { return from_ansi(given, text.encoding); };
     bool changed = false;
     if (key == nullptr) {
-        changed = document.delete_section(section);
+        changed = document.delete_section(stored(section));
     } else if (value == nullptr) {
-        changed = document.delete_key(section, key);
+        changed = document.delete_key(stored(section), stored(key));
     } else {
-        changed = document.set_value(section, key, value);
+        changed = document.set_value(stored(section), stored(key), stored(value));
     }
-    return !changed || replace_profile_file(*target, document.serialize());
+    if (!changed) {
+        return true;
+    }
+    text.text = document.serialize();
+    return replace_profile_file(*target, encode_profile(text));
 }
 
 } // namespace zt::platform::posix

@@ -1,8 +1,9 @@
 // Private-profile (INI) files on the emulated platform, with the rules of
 // GetPrivateProfileStringA / GetPrivateProfileIntA / WritePrivateProfileStringA
 // as Wine implements them. The file format rules are in profile_document.h,
-// the buffer and integer rules in profile_readout.h, and how writers are
-// serialised in profile_write_lock.h; this layer adds:
+// the encodings (ANSI, UTF-8 or UTF-16 with a byte-order mark) in
+// profile_encoding.h, the buffer and integer rules in profile_readout.h, and
+// how writers are serialised in profile_write_lock.h; this layer adds:
 //
 //   - Where the file is: a bare name ("statx.ini") lives in the Windows
 //     directory, a null name means "win.ini" there; any name with a "\", "/"

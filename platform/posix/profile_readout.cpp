@@ -105,17 +105,16 @@ std::uint32_t copy_section_names(const ProfileDocument& document, char* buffer, 
     return list.used();
 }
 
-std::uint32_t copy_key_names(const ProfileDocument& document, std::string_view section,
-                             std::string_view default_value, char* buffer, std::uint32_t size)
+std::uint32_t copy_key_names(const ProfileSection* section, std::string_view default_value,
+                             char* buffer, std::uint32_t size)
 {
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    const ProfileSection* found = document.first_section_named(section);
     std::uint32_t result = 0;
-    if (found != nullptr && size > 2) {
+    if (section != nullptr && size > 2) {
         NameList list(buffer, size);
-        for (const ProfileKey& key : found->keys) {
+        for (const ProfileKey& key : section->keys) {
             if (list.left() <= 2) {
                 break;
             }

@@ -27,14 +27,13 @@ std::uint32_t copy_entry(std::string_view value, char* buffer, std::uint32_t siz
 // cut so that the list still ends in two '\0's, and size - 2 is returned.
 std::uint32_t copy_section_names(const ProfileDocument& document, char* buffer, std::uint32_t size);
 
-// The names of the keys of the first section named `section` (not trimmed)
-// in the same list form; keys without a value and keys starting with ';' are
-// left out. A key with an empty name ("=v") is listed, as an empty name,
-// which to most callers ends the list early: Wine does the same. An empty list (or a missing
-// section, or a buffer of two bytes or less) gives `default_value` instead, as copy_entry copies
-// it.
-std::uint32_t copy_key_names(const ProfileDocument& document, std::string_view section,
-                             std::string_view default_value, char* buffer, std::uint32_t size);
+// The names of the keys of `section` in the same list form; keys without a
+// value and keys starting with ';' are left out. A key with an empty name
+// ("=v") is listed, as an empty name, which to most callers ends the list
+// early: Wine does the same. An empty list (or no section, or a buffer of two
+// bytes or less) gives `default_value` instead, as copy_entry copies it.
+std::uint32_t copy_key_names(const ProfileSection* section, std::string_view default_value,
+                             char* buffer, std::uint32_t size);
 
 // An integer as Windows reads it from a value: leading control characters and
 // blanks skipped, one optional sign, then "0x" (hex), "0o" (octal) or "0b"

@@ -167,7 +167,7 @@ TEST(ProfileEmulation, TinyBuffersStayInside)
     EXPECT_EQ(posix::copy_section_names(document, names, 5), 3u);
     EXPECT_EQ(std::string(names, 5), std::string("Sec\0\0", 5)) << "cut lists end in two '\\0'";
     EXPECT_EQ(names[5], '@');
-    EXPECT_EQ(posix::copy_key_names(document, "Sections", "d", names, 1), 0u);
+    EXPECT_EQ(posix::copy_key_names(document.first_section_named("Sections"), "d", names, 1), 0u);
     EXPECT_EQ(names[0], '\0');
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -52,6 +53,17 @@ class ProfileTest : public ::testing::Test {
     zt::test::ScratchFolder scratch;
     std::uint32_t last_length = 0;
 };
+
+// The bytes of a UTF-16LE file with its byte-order mark.
+std::string utf16le_file(std::u16string_view text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
 
 TEST_F(ProfileTest, WrittenValuesReadBackAsTextAndInteger)
 {
@@ -188,6 +200,33 @@ TEST_F(ProfileTest, WriteWhereNoFileCanBeFails)
     std::filesystem::create_directory(scratch.path() / "folder.ini");
     EXPECT_FALSE(write(scratch.file("folder.ini"), "S", "K", "V"));
     EXPECT_EQ(read(scratch.file("no_such_folder/x.ini"), "S", "K"), "FAILURE");
+}
+
+// Texts are ANSI (Windows-1252: 0xE9 is "é", 0x80 is "€"); a file with a
+// byte-order mark holds them in its own encoding and is written back in it.
+TEST_F(ProfileTest, FilesWithAByteOrderMarkKeepTheirEncoding)
+{
+    struct Case {
+        const char* encoding;
+        std::string before;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"UTF-16LE", utf16le_file(u"[S]\r\nk=\u00e9\r\n"),
+         utf16le_file(u"[S]\r\nk=\u00e9\r\nn=\u20ac\r\n")},
+        {"UTF-8", "\xEF\xBB\xBF[S]\r\nk=\xC3\xA9\r\n",
+         "\xEF\xBB\xBF[S]\r\nk=\xC3\xA9\r\nn=\xE2\x82\xAC\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.encoding);
+        const std::string file = scratch.file("marked.ini");
+        write_bytes(file, c.before);
+        EXPECT_EQ(read(file, "S", "k"), "\xE9");
+        EXPECT_EQ(read(file, nullptr, nullptr), std::string("S\0", 2));
+        ASSERT_TRUE(write(file, "S", "n", "\x80"));
+        EXPECT_EQ(read(file, "S", "n"), "\x80");
+        EXPECT_EQ(read_bytes(file), c.after);
+    }
 }
 
 // Threads writing one file never lose each other's keys. (Processes: see

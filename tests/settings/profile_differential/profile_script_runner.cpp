@@ -7,13 +7,16 @@
 //
 // Script lines (fields separated by '|'; '#' starts a comment line):
 //   raw|FILE|BYTES                          create FILE with exactly BYTES
+//   utf16le|FILE|TEXT, utf16be|FILE|TEXT    create FILE with the UTF-16 mark and
+//                                           TEXT (UTF-8 in the script) in UTF-16
 //   mkdir|FOLDER                            create a folder
 //   write|FILE|SECTION|KEY|VALUE            write_private_profile_string
 //   read|FILE|SECTION|KEY|DEFAULT|SIZE      get_private_profile_string
 //   int|FILE|SECTION|KEY|DEFAULT            get_private_profile_int
 // FILE is relative to the scratch folder, with '/' between folders. A field
-// "<null>" passes a null pointer. Escapes in fields: \\ \| \r \n \t \xHH, and
-// \*N:c for N copies of the character c.
+// "<null>" passes a null pointer. Escapes in fields: \\ \| \r \n \t \xHH,
+// \*N:c for N copies of the character c, and \uXXXX for the UTF-8 form of
+// U+XXXX (a surrogate too, so that a UTF-16 file can hold an unpaired one).
 //
 // A read prints its result and the bytes of the buffer up to and including
 // the terminator after it (the buffer is filled with '@' before the call).
@@ -37,6 +40,53 @@ namespace fs = std::filesystem;
 
 using Field = std::optional<std::string>;
 
+void append_utf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The mark and the UTF-16 units of `text` (well-formed UTF-8, surrogates allowed).
+std::string utf16_file(const std::string& text, bool big_endian)
+{
+    std::string bytes;
+    const auto put = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += big_endian ? high : low;
+        bytes += big_endian ? low : high;
+    };
+    put(0xFEFF);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i++]);
+        const int following = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+        char32_t c = following == 0 ? lead : lead & (0x3F >> following);
+        for (int n = 0; n < following; ++n) {
+            c = (c << 6) | (static_cast<unsigned char>(text.at(i++)) & 0x3F);
+        }
+        if (c >= 0x10000) {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            put(c);
+        }
+    }
+    return bytes;
+}
+
 std::string unescape(const std::string& text)
 {
     std::string out;
@@ -59,6 +109,10 @@ std::string unescape(const std::string& text)
         case 'x':
             out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;
+            break;
+        case 'u':
+            append_utf8(out, static_cast<char32_t>(std::stoul(text.substr(i + 1, 4), nullptr, 16)));
+            i += 4;
             break;
         case '*': {
             const std::size_t colon = text.find(':', i);
@@ -172,9 +226,9 @@ class Runner {
             std::cout << ' ' << show(f[i]);
         }
         std::cout << "\n    -> ";
-        if (op == "raw" && f.size() == 3) {
+        if ((op == "raw" || op == "utf16le" || op == "utf16be") && f.size() == 3) {
             std::ofstream out(file_path(*f[1]), std::ios::binary | std::ios::trunc);
-            out << *f[2];
+            out << (op == "raw" ? *f[2] : utf16_file(*f[2], op == "utf16be"));
             std::cout << (out ? "ok" : "failed") << '\n';
         } else if (op == "mkdir" && f.size() == 2) {
             std::error_code error;
