@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""Static checks of a Windows build of ZtFunc32.dll, for the 32-bit DLL that
-cannot run on the build machine:
+"""Static checks of a Windows build of ZtFunc32.dll, of what its image says
+beyond what running it shows:
 
   * the export directory holds exactly the expected exports, each under its
     ordinal and name;
   * (32-bit) every callee-cleans export ends in "ret $0xN" for its N bytes of
     arguments and every caller-cleans export in a plain "ret";
   * the import table names only Windows system DLLs and the allowed host
-    libraries;
+    libraries; from a host library given with its .def file, every function
+    is imported by name, under a name that library exports (on 32-bit Windows
+    the plain name, never a decorated "_Name@8");
   * the version resource holds the expected values.
 
-usage: check_dll.py DLL EXPECTED_EXPORTS VERSION OBJDUMP [ALLOWED_HOST_DLL ...]
+usage: check_dll.py DLL EXPECTED_EXPORTS VERSION OBJDUMP [HOST_DLL[=DEF_FILE] ...]
 """
 import os
 import re
@@ -71,16 +73,32 @@ class PeImage:
         return self.text(name_rva), result
 
     def imports(self):
+        """{DLL name: [imported function name, or ordinal number]}"""
         rva, size = self.directories[1]
-        names = []
+        result = {}
         position = self.offset(rva) if size else None
         while position is not None:
-            name_rva = struct.unpack_from("<I", self.data, position + 12)[0]
+            lookup_rva, _, _, name_rva, address_rva = struct.unpack_from("<IIIII", self.data,
+                                                                         position)
             if name_rva == 0:
                 break
-            names.append(self.text(name_rva))
+            result[self.text(name_rva)] = self.imported_functions(lookup_rva or address_rva)
             position += 20
-        return names
+        return result
+
+    def imported_functions(self, table_rva):
+        entry_size, ordinal_flag = (8, 1 << 63) if self.is_pe32_plus else (4, 1 << 31)
+        functions = []
+        position = self.offset(table_rva)
+        while True:
+            entry = struct.unpack_from("<Q" if self.is_pe32_plus else "<I", self.data, position)[0]
+            if entry == 0:
+                return functions
+            if entry & ordinal_flag:
+                functions.append(entry & 0xFFFF)
+            else:
+                functions.append(self.text((entry & 0x7FFFFFFF) + 2))  # after the hint
+            position += entry_size
 
     def version_resource(self):
         rva, size = self.directories[2]
@@ -218,9 +236,27 @@ def check_returns(dll, image, exports, expected, objdump, failures):
                 name, starts[address], convention, returns, wanted))
 
 
+def def_exports(def_file):
+    """The export names of a module-definition file ("Name = Internal@N @3" gives Name)."""
+    names = set()
+    in_exports = False
+    for line in open(def_file):
+        words = line.split(";")[0].split()
+        if not words:
+            continue
+        if words[0].upper() in ("EXPORTS", "LIBRARY", "NAME"):
+            in_exports = words[0].upper() == "EXPORTS"
+        elif in_exports:
+            names.add(words[0])
+    return names
+
+
 def main():
     dll, expected_file, version, objdump = sys.argv[1:5]
-    allowed_hosts = {name.lower() for name in sys.argv[5:]}
+    allowed_hosts = {}
+    for argument in sys.argv[5:]:
+        name, _, def_file = argument.partition("=")
+        allowed_hosts[name.lower()] = def_exports(def_file) if def_file else None
     expected = {}
     for line in open(expected_file):
         line = line.split("#")[0].split()
@@ -244,9 +280,15 @@ def main():
         if name not in expected:
             failures.append("unexpected export %s" % name)
 
-    for name in image.imports():
-        if name.lower() not in SYSTEM_DLLS | allowed_hosts:
+    imports = image.imports()
+    for name, functions in imports.items():
+        if name.lower() not in SYSTEM_DLLS | allowed_hosts.keys():
             failures.append("imports %s" % name)
+        elif allowed_hosts.get(name.lower()) is not None:
+            for function in functions:
+                if function not in allowed_hosts[name.lower()]:
+                    failures.append("imports %r from %s, which exports no such name" % (
+                        function, name))
 
     check_version(image, version, failures)
     if image.machine == 0x14C:  # 32-bit x86: the calling conventions show in the returns
@@ -254,7 +296,7 @@ def main():
 
     for failure in failures:
         print("FAIL: " + failure)
-    print("%d exports, imports %s: %s" % (len(exports), ", ".join(image.imports()),
+    print("%d exports, imports %s: %s" % (len(exports), ", ".join(imports),
                                           "failed" if failures else "ok"))
     return 1 if failures else 0
 
