@@ -174,7 +174,7 @@ std::string registry_file()
 
 void set_logger_directory_in_registry(const std::string& directory)
 {
-    std::ofstream(registry_file()) << "[Software\\Zentara\\ztdebug]\nDir=" << directory << "\n";
+    std::ofstream(registry_file()) << '[' << logger_key << "]\nDir=" << directory << "\n";
 }
 
 void remove_logger_key_from_registry()
