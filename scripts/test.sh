@@ -9,6 +9,8 @@
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
 #      checks of the DLLs among them).
+#      On a kernel that cannot run 32-bit x86 programs, the 32-bit build is
+#      checked statically only, and the script says so.
 # Prints how long each stage took; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -79,6 +81,15 @@ prepare_wine() {
         /d 0 /f >/dev/null 2>&1
 }
 
+# Some kernels are built or booted without 32-bit x86 support (IA32
+# emulation); the 32-bit wine loader, itself a 32-bit Linux program, then
+# cannot start at all. Exit status 126 is the shell's "cannot execute".
+runs_32bit_programs() {
+    local status=0
+    "$wine32" --version >/dev/null 2>&1 || status=$?
+    [ "$status" -ne 126 ]
+}
+
 check_format() {
     git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
 }
@@ -108,8 +119,15 @@ stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
 stage "test win64 under wine64" ctest --preset win64
 stage "build win32" build win32
-stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
-stage "test win32 under wine" ctest --preset win32
+if runs_32bit_programs; then
+    stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
+    stage "test win32 under wine" ctest --preset win32
+else
+    echo "NOTE: this machine's kernel does not run 32-bit x86 programs (the 32-bit" >&2
+    echo "      wine loader fails with 'Exec format error'), so the shipped 32-bit" >&2
+    echo "      DLL is built and checked statically here but not executed." >&2
+    stage "test win32 (static checks only)" ctest --preset win32 -R '^dll_static_checks'
+fi
 
 echo "=== stage times"
 printf '%s\n' "${timings[@]}"
