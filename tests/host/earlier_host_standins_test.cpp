@@ -76,7 +76,8 @@ TEST(HostSupportStandIn, UnknownTagsAndInjectedFaultsGiveNoValidRecord)
 
 TEST(HeapTrackingStandIn, RecordsRegistrationsAndRefusesWhenTold)
 {
-    const std::string journal = zt::test::make_scratch_directory("ztheap") + "/ztheap.journal";
+    const zt::test::ScratchFolder folder("ztheap");
+    const std::string journal = folder.file("ztheap.journal");
     zt::test::set_environment("ZTHEAP_JOURNAL", journal);
 
     std::uint32_t registration = 0;

@@ -1,6 +1,6 @@
 // The shared tag-access connection over the library's whole life: what the
 // first query finds, and what unloading gives back.
-#include "library_handle.h"
+#include "dynamic_library.h"
 #include "tag_site.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
@@ -19,14 +19,14 @@ TEST(TagConnection, UnloadingTheLibraryShutsItsConnectionDown)
     zt::test::TagSite site;
     using TagExistsFn = std::int32_t(ZT_CALLER*)(const char*);
     {
-        zt::test::LibraryHandle library(zt::test::library_path());
-        ASSERT_TRUE(library.loaded());
-        const auto tag_exists = reinterpret_cast<TagExistsFn>(library.entry("TagExists"));
+        const zthost::DynamicLibrary library(zt::test::library_path());
+        ASSERT_TRUE(library.loaded()) << library.error();
+        const auto tag_exists = reinterpret_cast<TagExistsFn>(library.entry_point("TagExists"));
         ASSERT_NE(tag_exists, nullptr);
         EXPECT_EQ(tag_exists("Flow"), 3);
         site.journal.take_new_calls();
-        EXPECT_TRUE(library.unload());
     }
+    EXPECT_FALSE(zt::test::library_is_loaded(zt::test::library_path()));
     const auto calls = site.journal.take_new_calls();
     EXPECT_EQ(function_names(calls), std::vector<std::string>{"TagportShutdown"});
 }

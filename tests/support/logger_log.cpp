@@ -13,7 +13,7 @@ constexpr std::size_t tag_length = 17;
 
 } // namespace
 
-LoggerLog::LoggerLog() : path_(make_scratch_directory("log") + "/ztdebug.log")
+LoggerLog::LoggerLog() : path_(folder_.file("ztdebug.log"))
 {
     set_environment("ZTDEBUG_LOG", path_);
 }

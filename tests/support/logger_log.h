@@ -1,6 +1,8 @@
 // The log of the logger stand-in, as the tests read it.
 #pragma once
 
+#include "scratch_folder.h"
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,7 @@ class LoggerLog {
     std::vector<std::string> take_new_messages();
 
   private:
+    ScratchFolder folder_{"log"};
     std::string path_;
     std::size_t consumed_ = 0;
 };

@@ -1,12 +1,10 @@
-// Test helpers: a scratch folder removed at the end of each test, the
-// Windows directory the platform uses, and environment changes.
+// Test helpers: a scratch folder removed with everything in it when the object
+// goes, the Windows directory the platform uses, and whole-file reads and
+// writes.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 
@@ -14,22 +12,14 @@
 
 namespace zt::test {
 
+// A new empty folder under the system's temporary folder, named after its
+// purpose, this process and a count.
 class ScratchFolder {
   public:
-    ScratchFolder()
-    {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("ztfunc32-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
+    explicit ScratchFolder(const std::string& purpose = "test");
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~ScratchFolder();
 
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }

@@ -34,7 +34,7 @@ std::string tag_of(const JournalCall& call)
 
 } // namespace
 
-TagportJournal::TagportJournal() : path_(make_scratch_directory("journal") + "/tagport.journal")
+TagportJournal::TagportJournal() : path_(folder_.file("tagport.journal"))
 {
     set_environment("TAGPORT_JOURNAL", path_);
 }

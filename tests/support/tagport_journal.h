@@ -1,6 +1,8 @@
 // The call journal of the tag-access stand-in, as the tests read it.
 #pragma once
 
+#include "scratch_folder.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +24,7 @@ class TagportJournal {
     std::vector<JournalCall> take_new_calls();
 
   private:
+    ScratchFolder folder_{"journal"};
     std::string path_;
     std::size_t consumed_ = 0;
 };

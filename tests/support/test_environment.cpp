@@ -1,12 +1,11 @@
 #include "test_environment.h"
 
-#include <atomic>
-#include <chrono>
+#include "scratch_folder.h"
+
+#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <sstream>
-#include <vector>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -59,54 +58,6 @@ std::string library_path()
 #endif
 }
 
-namespace {
-
-// Every scratch folder a test process made, removed when the process ends.
-class ScratchDirectories {
-  public:
-    ~ScratchDirectories()
-    {
-        for (const std::filesystem::path& dir : made_) {
-            std::error_code ignored;
-            std::filesystem::remove_all(dir, ignored);
-        }
-    }
-    void add(std::filesystem::path dir)
-    {
-        const std::lock_guard lock(mutex_);
-        made_.push_back(std::move(dir));
-    }
-
-  private:
-    std::mutex mutex_;
-    std::vector<std::filesystem::path> made_;
-};
-
-ScratchDirectories& scratch_directories()
-{
-    static ScratchDirectories directories;
-    return directories;
-}
-
-} // namespace
-
-std::string make_scratch_directory(const std::string& purpose)
-{
-    static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-#if defined(_WIN32)
-    const auto process = GetCurrentProcessId();
-#else
-    const auto process = getpid();
-#endif
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("zt-" + purpose + "-" + std::to_string(process) + "-" +
-                                 std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir);
-    scratch_directories().add(dir);
-    return dir.string();
-}
-
 void set_environment(const std::string& name, const std::string& value)
 {
 #if defined(_WIN32)
@@ -136,7 +87,9 @@ std::string environment(const std::string& name)
 void use_fresh_emulated_machine()
 {
 #if !defined(_WIN32)
-    set_environment("ZT_SYSROOT", make_scratch_directory("sysroot"));
+    // Kept until the process ends: the library may read the machine at any time.
+    static std::deque<ScratchFolder> machines;
+    set_environment("ZT_SYSROOT", machines.emplace_back("sysroot").path().string());
 #endif
 }
 

@@ -19,10 +19,6 @@ std::string incomplete_logger_directory();
 // Path of the built library for loading by path.
 std::string library_path();
 
-// A new empty folder under the system's temporary folder, removed with
-// everything in it when the test process ends.
-std::string make_scratch_directory(const std::string& purpose);
-
 void set_environment(const std::string& name, const std::string& value);
 void unset_environment(const std::string& name);
 std::string environment(const std::string& name); // empty when unset
