@@ -5,6 +5,7 @@ namespace {
 
 ModuleState host_state{"host"};
 thread_local ModuleState* current_state = nullptr;
+thread_local const ModuleState* switched_from = nullptr;
 
 } // namespace
 
@@ -17,7 +18,13 @@ ModuleState& exchange_module_state(ModuleState& state) noexcept
 {
     ModuleState& previous = current_module_state();
     current_state = &state;
+    switched_from = &previous;
     return previous;
+}
+
+const ModuleState* last_state_switched_from() noexcept
+{
+    return switched_from;
 }
 
 } // namespace zt::framework

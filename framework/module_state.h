@@ -15,6 +15,11 @@ ModuleState& current_module_state() noexcept;
 // Makes `state` current on the calling thread; returns the state that was current.
 ModuleState& exchange_module_state(ModuleState& state) noexcept;
 
+// The state the calling thread last switched away from: after a call that ran
+// in a library's frame, that library's. Lets a test see which state a call ran
+// under without reaching into it.
+const ModuleState* last_state_switched_from() noexcept;
+
 // Makes a module state current for the length of a scope and restores the
 // previous one on every way out, exceptions included.
 class ModuleStateScope {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace {
 
 using zt::framework::current_module_state;
+using zt::framework::last_state_switched_from;
 using zt::framework::ModuleState;
 using zt::framework::ModuleStateScope;
 
@@ -57,22 +59,61 @@ TEST(CallFrame, NestedFramesUnwindToTheOutermostCaller)
     EXPECT_EQ(&current_module_state(), &caller);
 }
 
-TEST(CallFrame, ExportsGiveTheCallerItsStateBackAlsoWhenTheyFail)
+// Each export with the frame runs under the library's state (on its way out it
+// switches away from it) and gives the caller its own back, also when it
+// fails; the exports without the frame never switch.
+TEST(CallFrame, EveryExportWithTheFrameRunsUnderTheLibrarysState)
 {
+    struct Export {
+        const char* name;
+        bool framed;
+        std::function<void()> call;
+    };
+    char buffer[128];
+    const Export exports[] = {
+        {"PasteFunc", false, [&] { PasteFunc("GeoArea", buffer); }},
+        {"StdFromMetLinear", true, [] { StdFromMetLinear(1, 1, 1); }},
+        {"MetFromStdLinear", true, [] { MetFromStdLinear(1, 1, 1); }},
+        {"StdFromMetFluid", true, [] { StdFromMetFluid(1, 1, 1); }},
+        {"MetFromStdFluid", true, [] { MetFromStdFluid(1, 1, 1); }},
+        {"StdFromMetWeight", true, [] { StdFromMetWeight(1, 1, 1); }},
+        {"MetFromStdWeight", true, [] { MetFromStdWeight(1, 1, 1); }},
+        {"ConvertTemp", true, [] { ConvertTemp(1, 0, 2); }},
+        {"GeoArea", true, [] { GeoArea(2, 3, 1); }},
+        {"GeoEqualSideArea", true, [] { GeoEqualSideArea(2, 5); }},
+        {"GeoVolume", true, [] { GeoVolume(2, 3, 4, 7); }},
+        {"INIWriteString", true, [] { INIWriteString(nullptr, "S", "K", "V"); }},
+        {"INIReadString", true, [] { INIReadString(nullptr, nullptr, nullptr); }},
+        {"INIWriteInteger", true, [] { INIWriteInteger(nullptr, "S", "K", 1); }},
+        {"INIReadInteger", true, [] { INIReadInteger(nullptr, nullptr, nullptr); }},
+        {"STATXSetStartDate", true, [] { STATXSetStartDate(0, 0, 0); }},
+        {"STATXSetEndDate", true, [] { STATXSetEndDate(0, 0, 0); }},
+        {"STATXSetStartTime", true, [] { STATXSetStartTime(-1, -1, -1); }},
+        {"STATXSetEndTime", true, [] { STATXSetEndTime(-1, -1, -1); }},
+        {"STATXSetProduct", true, [] { STATXSetProduct(nullptr); }},
+        {"STATXSetDataset", true, [] { STATXSetDataset(nullptr); }},
+        {"STATXSetOutputFile", true, [] { STATXSetOutputFile(nullptr); }},
+        {"TagExists", true, [] { TagExists(nullptr); }},
+        {"GetDiscOnMsg", true, [] { GetDiscOnMsg(nullptr); }},
+        {"GetDiscOffMsg", true, [] { GetDiscOffMsg(nullptr); }},
+        {"SetTagEU", true, [] { SetTagEU(nullptr, nullptr); }},
+        {"CreateFilenameFromDate", true, [] { CreateFilenameFromDate("dx", nullptr, nullptr, 0); }},
+        {"ZtDllFree", false, [] { ZtDllFree(); }},
+        {"ZtDllInit", false, [] { ZtDllInit(); }},
+    };
     ModuleState caller{"caller"};
+    ModuleState marker{"marker"};
     ModuleStateScope as_caller(caller);
-    const std::string long_name(300, 'T');
-
-    GeoArea(2.0f, 3.0f, 1);
-    GeoVolume(2.0f, 3.0f, 4.0f, 7);
-    ConvertTemp(1.0f, 0, 2);
-    CreateFilenameFromDate("dx", nullptr, nullptr, 0);
-    INIReadString(nullptr, nullptr, nullptr);
-    TagExists(long_name.c_str()); // fails inside and is caught there
-    SetTagEU(nullptr, nullptr);
-    GetDiscOnMsg(long_name.c_str());
-
-    EXPECT_EQ(&current_module_state(), &caller);
+    for (const Export& export_call : exports) {
+        {
+            const ModuleStateScope mark(marker); // the thread then last switched away from it
+        }
+        export_call.call();
+        EXPECT_EQ(last_state_switched_from(),
+                  export_call.framed ? &zt::frame::library_module_state() : &marker)
+            << export_call.name;
+        EXPECT_EQ(&current_module_state(), &caller) << export_call.name;
+    }
 }
 
 class RecordingApp : public zt::framework::CWinApp {

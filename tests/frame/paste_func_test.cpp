@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -34,37 +35,58 @@ TEST(PasteFunc, MatchesWithoutRegardToCaseAndKeepsTheCallersSpelling)
     EXPECT_EQ(pasted.marked(), "Base");
 }
 
-TEST(PasteFunc, MarksTheFirstParameterName)
+// Every row of the template table, as the script editor pastes it: the name,
+// its parameter template, and the first parameter marked.
+TEST(PasteFunc, EveryFunctionGetsItsTemplateWithTheFirstParameterMarked)
 {
-    struct Case {
+    struct Row {
         const char* name;
-        std::int32_t result;
+        const char* parameters;
         const char* marked;
     };
-    const Case cases[] = {
-        {"StdFromMetLinear", 29 * 65536 + 18, "MetricValue"},
-        {"TagExists", 18 * 65536 + 11, "Tagname"},
-        {"ZtBeep32", 24 * 65536 + 10, "Freq_37to14000"},
-        {"CreateFilenameFromDate", 30 * 65536 + 24, "Format"},
+    const Row rows[] = {
+        {"StdFromMetLinear", "( MetricValue, MetricUnits, StandardUnits );", "MetricValue"},
+        {"MetFromStdLinear", "( StandardValue, StandardUnits, MetricUnits );", "StandardValue"},
+        {"StdFromMetFluid", "( MetricValue, MetricUnits, StandardUnits );", "MetricValue"},
+        {"MetFromStdFluid", "( StandardValue, StandardUnits, MetricUnits );", "StandardValue"},
+        {"StdFromMetWeight", "( MetricValue, MetricUnits, StandardUnits );", "MetricValue"},
+        {"MetFromStdWeight", "( StandardValue, StandardUnits, MetricUnits );", "StandardValue"},
+        {"ConvertTemp", "( Value, FromUnits, ToUnits );", "Value"},
+        {"GeoArea", "( Base, Height, Shape );", "Base"},
+        {"GeoEqualSideArea", "( SideLength, NumOfSides );", "SideLength"},
+        {"GeoVolume", "( Base, Height, Width, Shape );", "Base"},
+        {"INIWriteString", "( FileName, Section, Key, Message );", "FileName"},
+        {"INIReadString", "( FileName, Section, Key );", "FileName"},
+        {"INIWriteInteger", "( FileName, Section, Key, Value );", "FileName"},
+        {"INIReadInteger", "( FileName, Section, Key );", "FileName"},
+        {"STATXSetStartDate", "( StartYear, StartMonth, StartDay );", "StartYear"},
+        {"STATXSetEndDate", "( EndYear, EndMonth, EndDay );", "EndYear"},
+        {"STATXSetStartTime", "( StartHour, StartMin, StartSec );", "StartHour"},
+        {"STATXSetEndTime", "( EndHour, EndMin, EndSec );", "EndHour"},
+        {"STATXSetProduct", "( ProductName );", "ProductName"},
+        {"STATXSetDataset", "( DatasetName );", "DatasetName"},
+        {"STATXSetOutputFile", "( OutputFileName );", "OutputFileName"},
+        {"ZtShutDownWinNT40", "( ShutDownFlag );", "ShutDownFlag"},
+        {"ZtShutDownWin95", "( ShutDownFlag );", "ShutDownFlag"},
+        {"ZtBeep32", "( Freq_37to14000, Dur_msecs );", "Freq_37to14000"},
+        {"TagExists", "( Tagname );", "Tagname"},
+        {"GetDiscOnMsg", "( Tagname );", "Tagname"},
+        {"GetDiscOffMsg", "( Tagname );", "Tagname"},
+        {"SetTagEU", "( Tagname, Message );", "Tagname"},
+        {"ZtCntx32", "( WindowName, Left, Top, Width, Height, Tagname, Value );", "WindowName"},
+        {"ZtCntx32Cleanup", "();", ";"},
+        {"SystemIsNT", "( );", ");"},
+        {"CreateFilenameFromDate", "( Format, Prefix, Postfix, DayOffset );", "Format"},
+        {"ZtShowWindowsTaskbar", "();", ";"},
     };
-    for (const Case& c : cases) {
-        const Pasted pasted = paste(c.name);
-        EXPECT_EQ(pasted.result, c.result) << c.name;
-        EXPECT_EQ(pasted.marked(), c.marked) << c.name;
+    for (const Row& row : rows) {
+        const Pasted pasted = paste(row.name);
+        const auto start = static_cast<std::int32_t>(std::strlen(row.name)) + 2;
+        const auto end = start + static_cast<std::int32_t>(std::strlen(row.marked));
+        EXPECT_EQ(pasted.text, std::string(row.name) + row.parameters);
+        EXPECT_EQ(pasted.result, end * 65536 + start) << row.name;
+        EXPECT_EQ(pasted.marked(), row.marked) << row.name;
     }
-}
-
-TEST(PasteFunc, EmptyParameterListsMarkTheirClosingCharacters)
-{
-    const Pasted system = paste("SystemIsNT");
-    EXPECT_EQ(system.text, "SystemIsNT( );");
-    EXPECT_EQ(system.result, 14 * 65536 + 12);
-    EXPECT_EQ(system.marked(), ");");
-
-    const Pasted cleanup = paste("ZtCntx32Cleanup");
-    EXPECT_EQ(cleanup.text, "ZtCntx32Cleanup();");
-    EXPECT_EQ(cleanup.result, 18 * 65536 + 17);
-    EXPECT_EQ(cleanup.marked(), ";");
 }
 
 TEST(PasteFunc, NameWithoutTemplateGetsAParenthesisAndThePreviousResult)

@@ -40,6 +40,45 @@ TEST_F(UnitConversion, MillimetresAndShortTonsConvertToRealValues)
     EXPECT_NEAR(MetFromStdWeight(2, 2, 3), 2 * 0.907168, 1e-12); // short tons in tonnes
 }
 
+// Every code pair of every family against the published factors, written out
+// here as literals: one unit of the from-code in base units, times the base
+// factor, times the to-code's units per target base unit (0 for no unit).
+TEST_F(UnitConversion, EveryCodePairUsesThePublishedFactors)
+{
+    struct Family {
+        Conversion convert;
+        double base;
+        double from[5];
+        double to[5];
+    };
+    const Family families[] = {
+        {StdFromMetLinear,
+         0.3937,
+         {0.1, 1, 100, 100000, 0},
+         {1, 0.08333, 0.02778, 0.000015782828, 0}},
+        {MetFromStdLinear, 2.54, {1, 12, 36, 63360, 0}, {10, 1, 0.01, 0.00001, 0}},
+        {StdFromMetFluid,
+         33.81497,
+         {0.001, 1, 1000, 0, 0},
+         {1, 0.03125, 0.0078125, 0.000248015873, 0.000186011904}},
+        {MetFromStdFluid, 0.02957, {1, 32, 128, 4032, 5376}, {1000, 1, 0.001, 0, 0}},
+        {StdFromMetWeight, 0.03527, {0.001, 1, 1000, 1000000, 0}, {1, 0.0625, 0.00003125, 0, 0}},
+        {MetFromStdWeight, 28.349, {1, 16, 32000, 0, 0}, {1000, 1, 0.001, 0.000001, 0}},
+    };
+    for (const Family& family : families) {
+        for (int from = 0; from < 5; ++from) {
+            for (int to = 0; to < 5; ++to) {
+                const double in_base_units = 1.5 * family.base * family.from[from];
+                const double expected =
+                    in_base_units > 0 ? in_base_units * family.to[to] : in_base_units;
+                EXPECT_DOUBLE_EQ(family.convert(1.5f, from, to), expected)
+                    << "family " << (&family - families) << ", codes " << from << " and " << to;
+            }
+        }
+    }
+    EXPECT_TRUE(reports().empty());
+}
+
 TEST_F(UnitConversion, ValuesNotGreaterThanZeroAreRefusedWithMinusOne)
 {
     for (const Conversion convert : all_conversions) {

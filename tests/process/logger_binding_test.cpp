@@ -3,6 +3,7 @@
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
 #include "logger_log.h"
+#include "tag_site.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 
@@ -164,6 +165,40 @@ TEST_F(LoggerBindingTest, ExceptionTextIsLoggedAsItStandsEvenWithPercentSigns)
     ZtDllInit();
     zt::frame::report_exception(std::runtime_error("100% done %s %n %d"));
     EXPECT_EQ(log.take_new_messages(), std::vector<std::string>{"100% done %s %n %d"});
+}
+
+// TagExists and SetTagEU bind the logger first thing, under the library's
+// name; GetDiscOnMsg does not, so the first report after it binds as UNKNOWN.
+class FirstTagCall : public LoggerBindingTest {
+  protected:
+    // The module tag of a report made right after `call`, the process's first call.
+    std::string module_tag_after(void (*call)())
+    {
+        zt::test::TagSite site;
+        zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+        call();
+        zt::frame::report("after the tag call");
+        const auto entries = log.take_new_entries();
+        return entries.size() == 1 ? entries[0].module_tag
+                                   : "(" + std::to_string(entries.size()) + " reports)";
+    }
+};
+
+TEST_F(FirstTagCall, TagExistsBindsTheLoggerUnderTheLibrarysName)
+{
+    EXPECT_EQ(module_tag_after([] { EXPECT_EQ(TagExists("Flow"), 3); }), "ZtFunc32_71     /");
+}
+
+TEST_F(FirstTagCall, SetTagEUBindsTheLoggerUnderTheLibrarysName)
+{
+    EXPECT_EQ(module_tag_after([] { EXPECT_EQ(SetTagEU("Flow", "kg/h"), 0); }),
+              "ZtFunc32_71     /");
+}
+
+TEST_F(FirstTagCall, GetDiscOnMsgLeavesTheBindingToTheNextReport)
+{
+    EXPECT_EQ(module_tag_after([] { EXPECT_STREQ(GetDiscOnMsg("Pump1"), "Pump running"); }),
+              "UNKNOWN         /");
 }
 
 } // namespace
