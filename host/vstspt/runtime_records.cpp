@@ -28,7 +28,10 @@ std::optional<tagport::TagDatabase> load_database()
 
 void put_text(unsigned char* field, std::size_t field_size, std::string_view text)
 {
-    std::memcpy(field, text.data(), std::min(text.size(), field_size - 1));
+    // An empty text may have no storage at all; memcpy must not see its null.
+    if (!text.empty()) {
+        std::memcpy(field, text.data(), std::min(text.size(), field_size - 1));
+    }
 }
 
 void put_little_endian(unsigned char* field, std::uint32_t value, std::size_t bytes)
