@@ -1,0 +1,19 @@
+// The test program's global operator new, counting and able to fail: once
+// armed with a number n, the n-th allocation after arming throws
+// std::bad_alloc. Only test programs that link failing_allocator.cpp get it;
+// it replaces operator new for the whole process, the libraries it loads
+// included.
+#pragma once
+
+#include <cstddef>
+
+namespace zt::test {
+
+// Counts allocations from now on and makes allocation number `n` (from 1) fail.
+void fail_allocation(std::size_t n) noexcept;
+// Stops counting; nothing fails afterwards.
+void stop_failing_allocations() noexcept;
+// Whether the allocation that was to fail happened since fail_allocation().
+bool allocation_failed() noexcept;
+
+} // namespace zt::test
