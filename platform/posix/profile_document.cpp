@@ -183,6 +183,13 @@ bool ProfileDocument::delete_section(std::string_view section)
     if (found == sections_.end()) {
         return false;
     }
+    // The unnamed first section loses its lines but keeps its place, so that
+    // what is set there later is still written first, without a header. It
+    // counts as deleted, as Windows then writes the file back.
+    if (found == sections_.begin()) {
+        found->keys.clear();
+        return true;
+    }
     sections_.erase(found);
     return true;
 }

@@ -80,7 +80,8 @@ class ProfileDocument {
     bool delete_key(std::string_view section, std::string_view key);
 
     // Deletes the first section named `section` (name not trimmed) with all
-    // its lines. Returns true when something was deleted.
+    // its lines; the unnamed first section only loses its lines. Returns true
+    // when something was deleted.
     bool delete_section(std::string_view section);
 
   private:

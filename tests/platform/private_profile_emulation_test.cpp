@@ -155,6 +155,14 @@ TEST(ProfileEmulation, ParsingFollowsTheWindowsLineRules)
     EXPECT_EQ(document.find_key("", "hidden"), nullptr) << "\"[]\" cannot be reached";
 }
 
+TEST(ProfileEmulation, DeletingTheUnnamedSectionKeepsItFirst)
+{
+    auto document = posix::ProfileDocument::parse("k0=v0\n[A]\na=1\n");
+    EXPECT_TRUE(document.delete_section(""));
+    document.set_value("", "k1", "v1");
+    EXPECT_EQ(document.serialize(), "k1=v1\r\n[A]\r\na=1\r\n");
+}
+
 TEST(ProfileEmulation, TinyBuffersStayInside)
 {
     char buffer[4] = {'@', '@', '@', '@'};
