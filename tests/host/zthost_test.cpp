@@ -2,6 +2,7 @@
 #include "dynamic_library.h"
 #include "script_parser.h"
 #include "script_runner.h"
+#include "script_value.h"
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,24 @@ TEST(ZthostParser, SkipsCommentsAndReportsMalformedStatements)
     for (const char* bad : {"GeoArea 2, 3", "GeoArea( 2, 3", "GeoArea( 2x )", "GeoArea( \"open )",
                             "GeoArea( 1 ) extra", "( 1 )"}) {
         EXPECT_TRUE(std::holds_alternative<ParseError>(zthost::parse_statement(bad))) << bad;
+    }
+}
+
+TEST(ZthostParser, ArgumentsWrittenBackReadAsTheSameValues)
+{
+    for (const char* argument :
+         {"123456789012345678901.0", "1e300", "-0.0", "2.5", "2.0", "-7", "\"a\\\"b\\n\""}) {
+        const auto first = zthost::parse_statement(std::string("F( ") + argument + " )");
+        const Value& value = std::get<Call>(first).arguments.at(0);
+        const auto again = zthost::parse_statement("F( " + zthost::to_script_text(value) + " )");
+        const auto* call = std::get_if<Call>(&again);
+        ASSERT_NE(call, nullptr) << argument << " written as " << zthost::to_script_text(value);
+        const Value& read = call->arguments.at(0);
+        EXPECT_EQ(read.text, value.text) << argument;
+        const auto number = [](const Value& v) {
+            return v.kind == Value::Kind::real ? v.real : static_cast<double>(v.integer);
+        };
+        EXPECT_EQ(number(read), number(value)) << argument;
     }
 }
 
