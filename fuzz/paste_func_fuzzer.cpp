@@ -15,6 +15,7 @@
 #include "frame/template_table.h"
 #include "ztfunc32.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -60,12 +61,17 @@ std::vector<std::string> names_of(const std::uint8_t* data, std::size_t size)
         std::string name(rest.substr(0, end));
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
         if (name.size() >= 2 && name[0] == '\x01') {
-            const std::size_t copies = 256 * static_cast<unsigned char>(name[1]) + 1;
             const std::string unit = name.substr(2);
-            name.clear();
-            for (std::size_t i = 0; i < copies && name.size() + unit.size() <= 70000; ++i) {
-                name += unit;
+            const std::size_t copies = 256 * static_cast<unsigned char>(name[1]) + 1;
+            const std::size_t length =
+                unit.empty() ? 0 : std::min(copies, 70000 / unit.size()) * unit.size();
+            // Doubling keeps a 70000-byte name cheap under the sanitizers.
+            name = unit.substr(0, length);
+            name.reserve(length);
+            while (!name.empty() && name.size() * 2 <= length) {
+                name += name;
             }
+            name.append(name.data(), length - name.size());
         }
         names.push_back(std::move(name));
     }

@@ -3,9 +3,10 @@
 #   1. installs what is missing (as root, or through sudo),
 #   2. checks the formatting (clang-format 14) and, after the native build,
 #      runs clang-tidy 14 (.clang-tidy) on the library's own code,
-#   3. builds the native, sanitizer, 64-bit and 32-bit Windows targets, with
+#   3. builds the native, sanitizer, fuzz, 64-bit and 32-bit Windows targets, with
 #      warnings as errors,
-#   4. runs the native tests, the sanitizer build's tests, and the same tests
+#   4. runs the native tests, the sanitizer build's tests, every fuzz target
+#      for 20 seconds on its corpus (scripts/fuzz.sh), and the same tests
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
 #      checks of the DLLs among them).
@@ -114,6 +115,8 @@ stage "build native-asan" build native-asan zt_tests zt_process_tests numeric_re
 stage "test native-asan" ctest --preset native-asan
 stage "build native-tsan" build native-tsan zt_process_tests
 stage "test native-tsan" ctest --preset native-tsan
+stage "build native-fuzz" build native-fuzz
+stage "fuzz every target for 20 s" env ZT_FUZZ_NO_BUILD=1 scripts/fuzz.sh 20
 stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
