@@ -47,12 +47,12 @@ for target in "${targets[@]}"; do
     nice -n "${FUZZ_NICE:-0}" "$build/bin/fuzz_$target" "${options[@]}" "$corpus" \
         "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
     executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    coverage=$(grep -ao 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
     crashes=$(find "$findings" -maxdepth 1 -type f ! -name run.log ! -name .started \
         -newer "$findings/.started" | wc -l)
     if [ "$status" -ne 0 ]; then
         failed=1
-        grep -E '^(==[0-9]+==ERROR|SUMMARY|[a-z_ ]+: )' "$log" | head -5 || true
+        grep -aE '^(==[0-9]+==ERROR|SUMMARY|[a-z_ ]+: )' "$log" | head -5 || true
         echo "see $log"
     fi
     rows+=("$(printf '%-16s %12s %9s %8s %s' "$target" "${executions:-?}" "${coverage:-?}" \
