@@ -132,5 +132,38 @@ def zthost_script():
           b"Pump1.OnMsg   message  2   \"say \\\"hi\\\" \\\\ \"  \nMsg MESSAGE 65535 Pump  stopped  \n")
 
 
-for make in (paste_func, numeric, settings, profile, tags, zthost_script):
+def hotspots():
+    def main_name():
+        return bytes([3, 0])  # "Main"
+
+    def tag(index):
+        return bytes([3, index])  # Msg1, Msg2, Msg3, msg1, Flow, None
+
+    def value(v):
+        return b"\x01" + text(v)
+
+    def at(x, y):  # screen coordinates, multiples of 4 from -40
+        return bytes([(x + 40) // 4, (y + 40) // 4])
+
+    def rect(left, top, width, height):
+        return bytes([(c + 40) // 4 for c in (left, top, width, height)])
+
+    # Main's client area is at (100, 100) on the screen, 400 x 300.
+    enter_leave = bytes([0]) + main_name() + rect(8, 8, 100, 48) + tag(0) + value("Pump running")
+    enter_leave += bytes([1]) + at(120, 120) + bytes([1]) + at(124, 120) + bytes([1]) + at(400, 400)
+    # Overlapping hotspots sharing a tag, straight from one into the other.
+    enter_leave += bytes([0]) + main_name() + rect(80, 8, 100, 48) + tag(0) + value("second")
+    enter_leave += bytes([1]) + at(120, 120) + bytes([1]) + at(200, 120) + bytes([5])
+    enter_leave += bytes([1]) + at(120, 120) + bytes([0, 0]) + rect(-4, 0, 0, 8) + tag(1) + value("x")
+    write("hotspots", "enter-and-leave", enter_leave)
+    # A child window without a hotspot inside a hotspot of Main; titles changed.
+    child = bytes([3, 1, 0]) + text("Panel") + rect(40, 40, 120, 80)
+    child += bytes([0]) + main_name() + rect(0, 0, 200, 200) + tag(1) + value("in main")
+    child += bytes([0, 2, 1]) + rect(0, 0, 40, 40) + tag(2) + value("in panel")
+    child += bytes([1]) + at(144, 144) + bytes([1]) + at(180, 180) + bytes([2, 0]) + text("MAIN")
+    child += bytes([1]) + at(120, 120) + bytes([4, 1]) + bytes([1]) + at(148, 148)
+    write("hotspots", "child-windows", child)
+
+
+for make in (paste_func, numeric, settings, profile, tags, zthost_script, hotspots):
     make()
