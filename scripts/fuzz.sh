@@ -22,7 +22,7 @@ seconds=${1:-20}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(paste_func numeric settings profile tags zthost_script)
-    [ ! -f fuzz/hotspots_fuzzer.cpp ] || targets+=(hotspots)
+    [ ! -f hotspots/hotspot_state.h ] || targets+=(hotspots)
 fi
 build=build/native-fuzz
 

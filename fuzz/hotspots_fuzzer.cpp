@@ -1,0 +1,492 @@
+// ZtCntx32, ZtCntx32Cleanup and the mouse hook's hit handling on the
+// simulated desktop, against a plain walk of the hotspot list.
+//
+// Input: a sequence of operations, each an operation byte and its arguments.
+//   0 ZtCntx32: window name, left, top, width, height, tag name, value
+//   1 a pointer move to (x, y) on the screen, then the messages pumped
+//   2 a window's title changed: window, title
+//   3 a window made: parent (or none), class (byte: "Scenehall" or another),
+//     title, left, top, width, height
+//   4 a window destroyed (with its children)
+//   5 ZtCntx32Cleanup
+// A window is picked by a byte among those that exist. A name is a null
+// pointer, a text of the input, a window's title or a tag of the database; a
+// coordinate is a small number or (rarely) any 32-bit one.
+//
+// The fuzzer keeps its own model: the hotspots as a plain list, the current
+// hotspot, the tags in the tag table and the texts of the message tags. The
+// model follows the rules of the hook written the simple way: the window
+// under the pointer, then its ancestors, each tried with its title (cut to
+// 130 characters) and the point in its client coordinates against the list
+// from the head; leaving writes "" to the tag left, entering the value.
+// After every step the tag texts the tag-access stand-in holds must be the
+// model's, and ZtCntx32's result the model's.
+#include "frame/library.h"
+#include "fuzz_input.h"
+#include "fuzz_machine.h"
+#include "hotspots/hotspot_state.h"
+#include "platform/desktop_driver.h"
+#include "tag_database.h"
+#include "tagport.h"
+#include "ztfunc32.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+namespace driver = zt::platform::driver;
+using zt::fuzz::FuzzInput;
+using zt::platform::Point;
+using zt::platform::WindowHandle;
+
+constexpr const char* host_class = "Scenehall";
+constexpr std::size_t title_limit = 130;
+
+// Message tags with their texts, one integer tag, and no tag named "None".
+constexpr const char* database = "Msg1 message 1 \"\"\n"
+                                 "Msg2 message 2 \"\"\n"
+                                 "Msg3 message 3 \"\"\n"
+                                 "Flow real 4\n";
+constexpr const char* tag_choices[] = {"Msg1", "Msg2", "Msg3", "msg1", "Flow", "None"};
+
+[[noreturn]] void fail(const char* what)
+{
+    std::fprintf(stderr, "hotspots: %s\n", what);
+    std::abort();
+}
+
+std::string database_file()
+{
+    return zt::fuzz::machine_root() + "/c/tagport.tags";
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+bool same_ignoring_case(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Hotspot {
+    std::int64_t left, top, right, bottom;
+    std::string tag;
+    std::string value;
+    std::string window;
+};
+
+class Model {
+  public:
+    explicit Model(FuzzInput& in) : in_(in)
+    {
+        tagport::TagDatabase loaded;
+        std::string error;
+        if (!loaded.load(database_file(), error)) {
+            fail("the tag database does not load");
+        }
+        for (const tagport::TagEntry& entry : loaded.entries()) {
+            if (entry.type == TP_MESSAGE) {
+                texts_[entry.name] = entry.text;
+            }
+        }
+        last_pointer_ = driver::pointer_position();
+    }
+
+    void run()
+    {
+        while (!in_.empty()) {
+            step(in_.byte() % 6);
+            check_texts();
+        }
+    }
+
+  private:
+    // ---- arguments ----
+
+    struct Text {
+        const char* pointer = nullptr;
+        std::string value;
+    };
+
+    Text text(bool tag)
+    {
+        Text text;
+        const std::uint8_t source = in_.byte();
+        switch (source % 4) {
+        case 0:
+            return text;
+        case 1:
+            text.value = in_.text();
+            break;
+        case 2: {
+            const std::vector<driver::WindowInfo> windows = driver::windows();
+            if (!tag && !windows.empty()) {
+                text.value = windows[in_.byte() % windows.size()].title;
+                break;
+            }
+            text.value = tag_choices[in_.byte() % std::size(tag_choices)];
+            break;
+        }
+        default:
+            text.value = tag_choices[in_.byte() % std::size(tag_choices)];
+            if (!tag) {
+                text.value = "Main";
+            }
+            break;
+        }
+        owned_.push_back(text.value);
+        text.pointer = owned_.back().c_str();
+        return text;
+    }
+
+    // A coordinate of ZtCntx32: small, or (rarely) any 32-bit number.
+    std::int32_t coordinate()
+    {
+        const std::uint8_t kind = in_.byte();
+        if (kind == 0xFF) {
+            return in_.int32();
+        }
+        return static_cast<std::int32_t>(kind) * 4 - 40;
+    }
+
+    // A coordinate on the screen, from -40 to 980.
+    std::int32_t screen_coordinate() { return static_cast<std::int32_t>(in_.byte()) * 4 - 40; }
+
+    std::optional<driver::WindowInfo> window()
+    {
+        const std::vector<driver::WindowInfo> windows = driver::windows();
+        const std::uint8_t pick = in_.byte();
+        if (windows.empty()) {
+            return std::nullopt;
+        }
+        return windows[pick % windows.size()];
+    }
+
+    // ---- the desktop as the hook sees it ----
+
+    static std::optional<driver::WindowInfo> info_of(WindowHandle window)
+    {
+        for (const driver::WindowInfo& info : driver::windows()) {
+            if (info.handle == window) {
+                return info;
+            }
+        }
+        return std::nullopt;
+    }
+
+    static bool contains(const driver::Rect& rect, Point point)
+    {
+        return rect.left <= point.x && point.x < rect.right && rect.top <= point.y &&
+               point.y < rect.bottom;
+    }
+
+    // The newest top-level window containing the point, then its newest
+    // child containing it, and so on down.
+    static std::optional<driver::WindowInfo> window_under(Point point)
+    {
+        const std::vector<driver::WindowInfo> windows = driver::windows();
+        std::optional<driver::WindowInfo> found;
+        WindowHandle parent = nullptr;
+        for (bool deeper = true; deeper;) {
+            deeper = false;
+            for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+                if (it->parent == parent && contains(it->client, point)) {
+                    found = *it;
+                    parent = it->handle;
+                    deeper = true;
+                    break;
+                }
+            }
+        }
+        return found;
+    }
+
+    static bool host_window_exists()
+    {
+        for (const driver::WindowInfo& info : driver::windows()) {
+            if (info.parent == nullptr && same_ignoring_case(info.class_name, host_class)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // ---- the rules, the simple way ----
+
+    std::optional<std::size_t> hit(Point screen) const
+    {
+        std::optional<driver::WindowInfo> window = window_under(screen);
+        while (window) {
+            const std::string_view title = std::string_view(window->title).substr(0, title_limit);
+            const std::int64_t x = std::int64_t{screen.x} - window->client.left;
+            const std::int64_t y = std::int64_t{screen.y} - window->client.top;
+            for (std::size_t i = 0; i < hotspots_.size(); ++i) {
+                const Hotspot& h = hotspots_[i];
+                if (!title.empty() && same_ignoring_case(h.window, title) && h.left <= x &&
+                    x < h.right && h.top <= y && y < h.bottom) {
+                    return i;
+                }
+            }
+            window = window->parent != nullptr ? info_of(window->parent) : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    void write(const std::string& tag, const std::string& text)
+    {
+        const auto entry = table_.find(tag);
+        if (entry != table_.end()) {
+            texts_[entry->second] = text;
+        }
+    }
+
+    void move_pointer()
+    {
+        const Point to{screen_coordinate(), screen_coordinate()};
+        const bool moved = driver::move_pointer(to);
+        driver::pump_messages();
+        if (!moved) {
+            return;
+        }
+        const bool message =
+            !(to.x == last_pointer_.x && to.y == last_pointer_.y) && window_under(to).has_value();
+        last_pointer_ = to;
+        if (!message || !hook_ || !host_thread_) {
+            return;
+        }
+        const std::optional<std::size_t> now = hit(to);
+        if (now == current_) {
+            return;
+        }
+        if (current_) {
+            write(hotspots_[*current_].tag, "");
+        }
+        if (now) {
+            write(hotspots_[*now].tag, hotspots_[*now].value);
+        }
+        current_ = now;
+    }
+
+    void register_hotspot()
+    {
+        const Text window_name = text(false);
+        const std::int32_t left = coordinate();
+        const std::int32_t top = coordinate();
+        const std::int32_t width = coordinate();
+        const std::int32_t height = coordinate();
+        const Text tag = text(true);
+        const Text value = text(false);
+
+        const std::int32_t result =
+            ZtCntx32(window_name.pointer, left, top, width, height, tag.pointer, value.pointer);
+        host_thread_ = host_window_exists();
+        hook_ = hook_ || host_thread_;
+        const bool refused =
+            left < 0 || top < 0 || width <= 0 || height <= 0 || window_name.value.empty() ||
+            window_name.value.size() > 131 || tag.value.size() > 31 || value.value.size() > 131 ||
+            std::int64_t{left} + width > INT32_MAX || std::int64_t{top} + height > INT32_MAX;
+        if (result != (refused ? -1 : 1)) {
+            std::fprintf(stderr, "ZtCntx32 gave %d\n", result);
+            fail("ZtCntx32 does not answer as the model");
+        }
+        if (refused) {
+            return;
+        }
+        const Hotspot hotspot{
+            left,      top,         std::int64_t{left} + width, std::int64_t{top} + height,
+            tag.value, value.value, window_name.value};
+        if (hotspots_.empty()) {
+            hotspots_.push_back(hotspot);
+            current_.reset();
+        } else {
+            bool replaced = false;
+            for (Hotspot& h : hotspots_) {
+                if (h.left == hotspot.left && h.top == hotspot.top && h.right == hotspot.right &&
+                    h.bottom == hotspot.bottom && same_ignoring_case(h.window, hotspot.window)) {
+                    h.tag = hotspot.tag;
+                    h.value = hotspot.value;
+                    replaced = true;
+                    break;
+                }
+            }
+            if (!replaced) {
+                hotspots_.push_back(hotspot);
+            }
+        }
+        if (table_.count(tag.value) == 0) {
+            for (const auto& [name, text] : texts_) {
+                if (same_ignoring_case(name, tag.value)) {
+                    table_[tag.value] = name;
+                }
+            }
+        }
+    }
+
+    void cleanup()
+    {
+        ZtCntx32Cleanup();
+        if (hotspots_.empty()) {
+            return;
+        }
+        hotspots_.clear();
+        hook_ = false;
+        table_.clear();
+        current_.reset();
+    }
+
+    void set_title()
+    {
+        const std::optional<driver::WindowInfo> target = window();
+        const std::string title = in_.text();
+        if (target) {
+            driver::set_window_title(target->handle, title.c_str());
+        }
+    }
+
+    void make_window()
+    {
+        const std::uint8_t kind = in_.byte();
+        const std::optional<driver::WindowInfo> parent = (kind & 1) != 0 ? window() : std::nullopt;
+        const std::string title = in_.text();
+        const driver::WindowSpec spec{(kind & 2) != 0 ? host_class : "Panel",
+                                      title.c_str(),
+                                      parent ? parent->handle : nullptr,
+                                      screen_coordinate(),
+                                      screen_coordinate(),
+                                      screen_coordinate(),
+                                      screen_coordinate()};
+        if (driver::windows().size() < 12) {
+            driver::create_window(spec);
+        }
+    }
+
+    void destroy_window()
+    {
+        if (const std::optional<driver::WindowInfo> target = window()) {
+            driver::destroy_window(target->handle);
+        }
+    }
+
+    void step(int op)
+    {
+        switch (op) {
+        case 0:
+            register_hotspot();
+            break;
+        case 1:
+            move_pointer();
+            break;
+        case 2:
+            set_title();
+            break;
+        case 3:
+            make_window();
+            break;
+        case 4:
+            destroy_window();
+            break;
+        default:
+            cleanup();
+            break;
+        }
+    }
+
+    void check_texts() const
+    {
+        tagport::TagDatabase held;
+        std::string error;
+        if (!held.load(database_file(), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            fail("the tag database no longer loads");
+        }
+        for (const auto& [name, text] : texts_) {
+            const tagport::TagEntry* entry = held.find(name);
+            if (entry == nullptr || entry->text != text) {
+                std::fprintf(stderr, "%s holds \"%s\", the model \"%s\"\n", name.c_str(),
+                             entry ? entry->text.c_str() : "(no tag)", text.c_str());
+                fail("a tag's text is not the one the hook's rules give");
+            }
+        }
+    }
+
+    FuzzInput& in_;
+    std::deque<std::string> owned_;
+    std::vector<Hotspot> hotspots_;
+    std::optional<std::size_t> current_;
+    std::map<std::string, std::string> table_; // tag table key -> database name
+    std::map<std::string, std::string> texts_; // message tag -> text
+    bool hook_ = false;
+    bool host_thread_ = false;
+    Point last_pointer_{};
+};
+
+// Everything an input leaves behind goes: hotspots, hook, tags, connection,
+// windows; the tag database starts again with empty texts.
+void reset()
+{
+    ZtCntx32Cleanup();
+    zt::hotspots::HotspotState& state = zt::hotspots::hotspot_state();
+    {
+        const std::lock_guard lock(state.lock);
+        zt::hotspots::remove_hook(state);
+        state.host_thread = 0;
+    }
+    zt::frame::CZtFunc32_71App& app = zt::frame::application();
+    if (app.connection != 0) {
+        TagportShutdown(app.connection);
+        app.connection = 0;
+    }
+    for (const driver::WindowInfo& info : driver::windows()) {
+        if (info.parent == nullptr) {
+            driver::destroy_window(info.handle);
+        }
+    }
+    std::ofstream(database_file(), std::ios::binary | std::ios::trunc) << database;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // The library is linked into this program, and its statics were made
+    // before the simulated desktop's: at exit the desktop would go first.
+    // The hook is removed before that, as a host ends with ZtCntx32Cleanup.
+    driver::windows();
+    std::atexit([] {
+        zt::hotspots::HotspotState& state = zt::hotspots::hotspot_state();
+        const std::lock_guard lock(state.lock);
+        zt::hotspots::remove_hook(state);
+    });
+    zt::fuzz::set_up_machine();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    reset();
+    FuzzInput in(data, size);
+    // The host runtime's main window "Main", as the tests have it.
+    driver::create_window({host_class, "Main", nullptr, 100, 100, 400, 300});
+    Model(in).run();
+    return 0;
+}
