@@ -43,8 +43,11 @@ function(zt_host_library target dll_base_name def_template)
         string(APPEND import_lines "    ${entry}\n")
     endforeach()
     file(WRITE ${import_def} "${import_lines}")
+    # dlltool names the import library's symbols after the path it is given;
+    # a bare file name keeps the build folder out of the DLLs that link it.
     add_custom_command(OUTPUT ${import_lib}
-        COMMAND ${ZT_MINGW_PREFIX}-dlltool --kill-at -d ${import_def} -l ${import_lib}
+        COMMAND ${ZT_MINGW_PREFIX}-dlltool --kill-at -d ${import_def} -l lib${dll_base_name}-import.a
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         DEPENDS ${import_def} ${def_template}
         COMMENT "Import library of ${dll_base_name}.dll")
     add_custom_target(${target}_import_library DEPENDS ${import_lib})
