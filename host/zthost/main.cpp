@@ -4,6 +4,7 @@
 //   zthost LIBRARY [SCRIPT]
 #include "dynamic_library.h"
 #include "script_runner.h"
+#include "standin_folder.h"
 #include "tag_commands.h"
 
 #include <cstdlib>
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
                      "Runs the calls of SCRIPT (or standard input) against the library.\n";
         return 2;
     }
+    zthost::search_standin_folder();
     zthost::DynamicLibrary library(argv[1]);
     if (!library.loaded()) {
         std::cerr << "zthost: cannot load " << argv[1] << ": " << library.error() << "\n";
