@@ -9,15 +9,17 @@
 #      for 20 seconds on its corpus (scripts/fuzz.sh), and the same tests
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
-#      checks of the DLLs among them).
-#      On a kernel that cannot run 32-bit x86 programs, the 32-bit build is
-#      checked statically only, and the script says so.
+#      checks of the DLLs among them),
+#   5. builds the release packages (zip), checks their contents, and runs the
+#      32-bit package's zthost.exe on the demo script in a fresh Wine prefix.
+#      On a kernel that cannot run 32-bit x86 programs, the 32-bit build and
+#      its package are checked statically only, and the script says so.
 # Prints how long each stage took; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ python3 clang-format-14 clang-tidy-14 clang-14 libclang-rt-14-dev googletest libbenchmark-dev
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb)
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb unzip)
 timings=()
 # Debian keeps the Wine loaders out of PATH: wine is the 32-bit one once
 # wine32:i386 is installed.
@@ -121,15 +123,22 @@ stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
 stage "test win64 under wine64" ctest --preset win64
+stage "package win64" cmake --build --preset win64 --target package
+stage "check package win64" tests/package/check_package.sh build/win64/ZtFunc32-3.8.0.0-win64.zip
 stage "build win32" build win32
 if runs_32bit_programs; then
     stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
     stage "test win32 under wine" ctest --preset win32
+    stage "package win32" cmake --build --preset win32 --target package
+    stage "try package win32 under wine" tests/package/check_package.sh \
+        build/win32/ZtFunc32-3.8.0.0-win32.zip "$wine32"
 else
     echo "NOTE: this machine's kernel does not run 32-bit x86 programs (the 32-bit" >&2
     echo "      wine loader fails with 'Exec format error'), so the shipped 32-bit" >&2
     echo "      DLL is built and checked statically here but not executed." >&2
-    stage "test win32 (static checks only)" ctest --preset win32 -R '^dll_static_checks'
+    stage "test win32 (static checks only)" ctest --preset win32 -R '^(dll_static_checks|reproducible_dll)$'
+    stage "package win32" cmake --build --preset win32 --target package
+    stage "check package win32" tests/package/check_package.sh build/win32/ZtFunc32-3.8.0.0-win32.zip
 fi
 
 echo "=== stage times"
