@@ -24,7 +24,7 @@ function(zt_import_libraries target def_file folder)
                 string(APPEND decorated "    ${name} @${ordinal}\n")
             else()
                 # 64-bit Windows has no decoration: the C name binds the export.
-                string(APPEND decorated "    ${function} == ${name} @${ordinal}\n")
+                string(APPEND decorated "    ${function} @${ordinal} == ${name}\n")
             endif()
         elseif(function MATCHES "@")
             string(APPEND plain "    ${function} @${ordinal}\n")
