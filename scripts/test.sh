@@ -10,8 +10,8 @@
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
 #      checks of the DLLs among them),
-#   5. builds the release packages (zip), checks their contents, and runs the
-#      32-bit package's zthost.exe on the demo script in a fresh Wine prefix.
+#   5. builds the release packages (zip), checks their contents, and runs each
+#      package's zthost.exe on the demo script in a fresh Wine prefix.
 #      On a kernel that cannot run 32-bit x86 programs, the 32-bit build and
 #      its package are checked statically only, and the script says so.
 # Prints how long each stage took; exits non-zero when anything failed.
@@ -124,7 +124,8 @@ stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
 stage "test win64 under wine64" ctest --preset win64
 stage "package win64" cmake --build --preset win64 --target package
-stage "check package win64" tests/package/check_package.sh build/win64/ZtFunc32-3.8.0.0-win64.zip
+stage "try package win64 under wine64" tests/package/check_package.sh \
+    build/win64/ZtFunc32-3.8.0.0-win64.zip "$wine64"
 stage "build win32" build win32
 if runs_32bit_programs; then
     stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
