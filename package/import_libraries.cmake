@@ -56,7 +56,7 @@ ${header}${plain}${decorated}")
         COMMAND ${CMAKE_COMMAND} -E copy ZtFunc32.a ${folder}/libZtFunc32.dll.a
         COMMAND ${CMAKE_COMMAND} -E copy ZtFunc32.a ${folder}/ZtFunc32.lib
         WORKING_DIRECTORY ${work}
-        DEPENDS ${def_file}
+        DEPENDS ${def_file} ${work}/plain.def ${work}/decorated.def
         COMMENT "Import libraries of ${target}"
         VERBATIM)
     add_custom_target(${target}_import_libraries ALL
