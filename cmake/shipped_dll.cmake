@@ -11,6 +11,7 @@ function(zt_shipped_dll target)
     if(NOT WIN32)
         return()
     endif()
+    set_target_properties(${target} PROPERTIES ZT_SHIPPED_DLL ON)
     target_link_options(${target} PRIVATE -Wl,--gc-sections -Wl,--no-insert-timestamp)
     set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZT_SOURCE_DATE_EPOCH} ${ZT_MINGW_PREFIX}-objcopy)
     add_custom_command(TARGET ${target} POST_BUILD
