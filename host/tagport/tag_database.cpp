@@ -52,7 +52,8 @@ std::optional<std::string> parse_text(std::string_view field, std::string& error
             return text;
         }
         if (c == '\\' && i + 1 < field.size()) {
-            text += field[++i];
+            const char escaped = field[++i];
+            text += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped;
         } else {
             text += c;
         }
@@ -65,6 +66,12 @@ std::string quoted_text(std::string_view text)
 {
     std::string result = "\"";
     for (char c : text) {
+        // A line break would end the tag's line, and the file would no
+        // longer load.
+        if (c == '\n' || c == '\r') {
+            result += c == '\n' ? "\\n" : "\\r";
+            continue;
+        }
         if (c == '"' || c == '\\') {
             result += '\\';
         }

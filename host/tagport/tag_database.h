@@ -9,11 +9,12 @@
 //
 // One tag per line: its name (no blanks), its type (discrete, integer, real,
 // message, or a number for any other type code), its tag index (0 to 65535),
-// and for message tags their text: in double quotes (\" and \\ inside), or
-// unquoted as the rest of the line with outer blanks trimmed. The on- and
-// off-messages of a discrete tag are message tags of their own, named by the
-// tag's name followed by ".OnMsg" and ".OffMsg". Names are matched without
-// regard to ASCII letter case; the file keeps the order of its lines.
+// and for message tags their text: in double quotes (\" and \\ inside, \n and
+// \r for line breaks), or unquoted as the rest of the line with outer blanks
+// trimmed. The on- and off-messages of a discrete tag are message tags of
+// their own, named by the tag's name followed by ".OnMsg" and ".OffMsg".
+// Names are matched without regard to ASCII letter case; the file keeps the
+// order of its lines.
 #pragma once
 
 #include <cstdint>

@@ -51,16 +51,25 @@ TEST(TagDatabaseFile, LinesAreReadAsAPersonWritesThem)
 
 TEST(TagDatabaseFile, SavedLinesReadBackTheSame)
 {
+    tagport::TagDatabase saved;
     for (const TagEntry& entry :
          {TagEntry{"Flow", TP_REAL, 3, ""}, TagEntry{"M", TP_MESSAGE, 7, ""},
-          TagEntry{"M2", TP_MESSAGE, 8, "  blanks \"quoted\" \\ "}, TagEntry{"X", 42, 0, ""}}) {
-        std::string error;
-        const auto read = parse_tag_line(tagport::format_tag_line(entry), error);
-        ASSERT_TRUE(read) << error;
-        EXPECT_EQ(read->name, entry.name);
-        EXPECT_EQ(read->type, entry.type);
-        EXPECT_EQ(read->index, entry.index);
-        EXPECT_EQ(read->text, entry.text);
+          TagEntry{"M2", TP_MESSAGE, 8, "  blanks \"quoted\" \\ "}, TagEntry{"X", 42, 0, ""},
+          TagEntry{"M3", TP_MESSAGE, 9, "two\nlines\r\n\\n"}}) {
+        saved.set(entry);
+    }
+    zt::test::ScratchFolder folder;
+    ASSERT_TRUE(saved.save(folder.file("tags")));
+    tagport::TagDatabase read;
+    std::string error;
+    ASSERT_TRUE(read.load(folder.file("tags"), error)) << error;
+    ASSERT_EQ(read.entries().size(), saved.entries().size());
+    for (std::size_t i = 0; i < saved.entries().size(); ++i) {
+        const TagEntry& entry = saved.entries()[i];
+        EXPECT_EQ(read.entries()[i].name, entry.name);
+        EXPECT_EQ(read.entries()[i].type, entry.type);
+        EXPECT_EQ(read.entries()[i].index, entry.index);
+        EXPECT_EQ(read.entries()[i].text, entry.text);
     }
 }
 
