@@ -23,8 +23,9 @@ class CZtFunc32_71App : public framework::CWinApp {
     int ExitInstance() noexcept override;
 
     ConnectionHandle connection = 0;
-    // Message tags activated for hotspots, by case-sensitive name.
-    std::map<std::string, TagHandle> tag_table;
+    // Message tags activated for hotspots, by case-sensitive name (looked up
+    // by any text, without making a string of it).
+    std::map<std::string, TagHandle, std::less<>> tag_table;
 };
 
 } // namespace zt::frame

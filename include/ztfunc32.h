@@ -128,6 +128,21 @@ ZT_API int32_t ZT_CALLER TagExists(const char* tag_name) ZT_NOEXCEPT;
 ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name) ZT_NOEXCEPT;
 ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name) ZT_NOEXCEPT;
 
+/* Screen hotspots. ZtCntx32 registers the rectangle left, top, width, height of
+ * the client area of the host's window titled window_name (any letter case):
+ * while the pointer is inside, the message tag tag_name holds value; when it
+ * leaves, the empty text. The mouse hook runs on the thread of the host's main
+ * window (class "Scenehall"). Result 1, or -1 for a refused argument (negative
+ * position, empty size, empty window name, a text longer than its field: window
+ * name and value 131 characters, tag name 31), -2 when the tag-access
+ * connection fails, -21 / -20 for an exception inside. ZtCntx32Cleanup drops
+ * every hotspot, removes the hook, gives back the tags and closes the
+ * connection; with no hotspot registered it does nothing. */
+ZT_API int32_t ZT_CALLER ZtCntx32(const char* window_name, int32_t left, int32_t top, int32_t width,
+                                  int32_t height, const char* tag_name,
+                                  const char* value) ZT_NOEXCEPT;
+ZT_API void ZT_CALLER ZtCntx32Cleanup(void) ZT_NOEXCEPT;
+
 /* Writes the engineering-units text (at most 31 characters) of an integer or
  * real tag into the host's "tagname.x". 0, or a negative failure code. */
 ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units) ZT_NOEXCEPT;

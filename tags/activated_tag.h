@@ -29,6 +29,8 @@ class ActivatedTag {
     // The tag's index in tagname.x, read from the tag record.
     std::uint16_t tag_index() const;
     void give_back();
+    // Hands the tag over to the caller, who gives it back in its own time.
+    TP_TAG keep() noexcept { return std::exchange(tag_, 0); }
 
   private:
     TP_CONNECTION connection_;

@@ -300,6 +300,9 @@ std::uintptr_t SimulatedDesktop::window_at(Point screen, std::uintptr_t parent) 
 bool SimulatedDesktop::move_pointer(Point screen)
 {
     const std::lock_guard lock(mutex_);
+    if (screen.x == pointer_.x && screen.y == pointer_.y) {
+        return true; // a move that goes nowhere sends nothing
+    }
     pointer_ = screen;
     std::uintptr_t target = 0;
     for (std::uintptr_t found = window_at(screen, 0); found != 0;

@@ -22,7 +22,8 @@
 //   window whose client area contains it, then its newest child containing it,
 //   and so on down. The mouse-move message waits in that window's thread's
 //   queue until the thread pumps its messages; its hooks then see it with the
-//   code HC_ACTION. A pointer over no window sends nothing.
+//   code HC_ACTION. A pointer over no window, or a move to where the pointer
+//   already is, sends nothing.
 // - Message boxes are recorded and answered with IDOK at once.
 #pragma once
 

@@ -61,6 +61,7 @@ class Desktop : public testing::Test {
     {
         main = desktop.main_window("Main");
         panel = desktop.window("ZtTestPanel", "Panel", main, 50, 40, 200, 100);
+        zt::test::TestDesktop::point_at(5, 5); // over no window
         seen.clear();
     }
     void TearDown() override

@@ -1,0 +1,49 @@
+#include "hotspots/hotspot_list.h"
+
+namespace zt::hotspots {
+namespace {
+
+void fill(HotspotRecord& record, const HotspotFields& fields)
+{
+    record.rect = fields.rect;
+    copy_text(record.tag_name, fields.tag_name);
+    copy_text(record.value, fields.value);
+    copy_text(record.window_name, fields.window_name);
+    record.next = nullptr;
+}
+
+} // namespace
+
+HotspotRecord& HotspotList::place_first(const HotspotFields& fields) noexcept
+{
+    fill(first_, fields);
+    head_ = tail_ = &first_;
+    size_ = 1;
+    return first_;
+}
+
+HotspotRecord& HotspotList::append(const HotspotFields& fields)
+{
+    auto* record = new HotspotRecord;
+    fill(*record, fields);
+    tail_->next = record;
+    tail_ = record;
+    ++size_;
+    return *record;
+}
+
+void HotspotList::clear() noexcept
+{
+    // One by one, so a long list never recurses.
+    HotspotRecord* record = head_ != nullptr ? head_->next : nullptr;
+    while (record != nullptr) {
+        HotspotRecord* following = record->next;
+        delete record;
+        record = following;
+    }
+    first_.next = nullptr;
+    head_ = tail_ = nullptr;
+    size_ = 0;
+}
+
+} // namespace zt::hotspots

@@ -1,0 +1,37 @@
+// What the hotspot functions share: the hotspot list with its index by window
+// title, the current hotspot, the installed mouse hook and the host thread.
+// Everything but the hook handle is read and written under the lock.
+#pragma once
+
+#include "hotspots/hotspot_list.h"
+#include "hotspots/hotspot_lock.h"
+#include "hotspots/window_index.h"
+#include "platform/desktop.h"
+
+#include <atomic>
+
+namespace zt::hotspots {
+
+struct HotspotState {
+    HotspotLock lock;
+    HotspotList list;
+    WindowIndex index;
+    // The hotspot whose value the hook last wrote to its tag, or null.
+    const HotspotRecord* current = nullptr;
+    // Read without the lock by the hook, to pass each message on.
+    std::atomic<platform::HookHandle> hook{nullptr};
+    // The thread of the host runtime's main window, as found by the latest registration.
+    platform::ThreadId host_thread = 0;
+};
+
+HotspotState& hotspot_state() noexcept;
+
+// Removes the hook if one is installed; true when none is left.
+bool remove_hook(HotspotState& state) noexcept;
+
+// The library's exit step: removes a hook that is still installed, so that no
+// hook procedure outlives the library. The hotspots stay until the library's
+// statics go.
+void remove_hook_at_exit() noexcept;
+
+} // namespace zt::hotspots

@@ -1,0 +1,236 @@
+// The mouse hook, driven by pointer moves: the hit test, the order of writes,
+// child and parent windows, titles, other threads, and what it passes on.
+#include "hotspot_site.h"
+
+#include "hotspots/mouse_hook.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using zt::platform::HookArgument;
+using zt::platform::HookMessage;
+using zt::platform::HookResult;
+using zt::platform::MouseHookRecord;
+using zt::platform::Point;
+using zt::test::TestDesktop;
+using zt::test::Texts;
+
+using MouseHook = zt::test::HotspotSite;
+
+TEST_F(MouseHook, WritesTheValueOnEntryOnlyAndTheEmptyTextOnLeaving)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 100, 50, "Msg1", "Pump running"), 1);
+    events.take();
+    point_in_main(20, 20);
+    EXPECT_EQ(events.take(), Texts{"Msg1 = Pump running"});
+    point_in_main(21, 20);
+    point_in_main(60, 40);
+    EXPECT_EQ(events.take(), Texts{});
+    point_in_main(200, 200);
+    EXPECT_EQ(events.take(), Texts{"Msg1 = "});
+    point_in_main(250, 200);
+    EXPECT_EQ(events.take(), Texts{});
+    EXPECT_EQ(reports(), Texts{});
+}
+
+TEST_F(MouseHook, LeftAndTopEdgesAreInsideRightAndBottomOutside)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 20, 30, 40, "Msg1", "in"), 1); // (10,20)-(40,60)
+    struct Case {
+        std::int32_t x, y;
+        bool inside;
+    };
+    for (const Case point : {Case{10, 20, true}, Case{39, 59, true}, Case{40, 30, false},
+                             Case{20, 60, false}, Case{9, 30, false}, Case{20, 19, false}}) {
+        point_in_main(200, 200);
+        events.take();
+        point_in_main(point.x, point.y);
+        EXPECT_EQ(events.take(), point.inside ? Texts{"Msg1 = in"} : Texts{})
+            << point.x << ", " << point.y;
+    }
+}
+
+TEST_F(MouseHook, FromOneHotspotStraightIntoAnotherClearsTheFirstThenSetsTheSecond)
+{
+    // Overlapping, so the earlier one wins where both contain the pointer.
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    ASSERT_EQ(ZtCntx32("Main", 40, 10, 50, 50, "Msg2", "B"), 1);
+    ASSERT_EQ(ZtCntx32("Main", 100, 10, 50, 50, "Msg2", "C"), 1); // shares B's tag
+    events.take();
+    point_in_main(45, 20);
+    EXPECT_EQ(events.take(), Texts{"Msg1 = A"});
+    point_in_main(70, 20);
+    EXPECT_EQ(events.take(), (Texts{"Msg1 = ", "Msg2 = B"}));
+    point_in_main(120, 20);
+    EXPECT_EQ(events.take(), (Texts{"Msg2 = ", "Msg2 = C"})); // the shared tag ends with C
+}
+
+TEST_F(MouseHook, AChildWithoutAHotspotThereLeadsToItsAncestorsHotspot)
+{
+    // Panel at (50, 40) in Main, Knob at (10, 10) in Panel.
+    const auto panel = desktop.window("ZtTestPanel", "Panel", main, 50, 40, 200, 100);
+    desktop.window("ZtTestKnob", "Knob", panel, 10, 10, 40, 40);
+    ASSERT_EQ(ZtCntx32("Main", 55, 45, 20, 20, "Msg1", "main"), 1);   // in Main's coordinates
+    ASSERT_EQ(ZtCntx32("panel", 100, 0, 50, 50, "Msg2", "panel"), 1); // in Panel's
+    ASSERT_EQ(ZtCntx32("Knob", 30, 30, 10, 10, "Msg3", "knob"), 1);
+    events.take();
+    point_in_main(60, 55); // over Knob and Panel, inside Main's hotspot only
+    EXPECT_EQ(events.take(), Texts{"Msg1 = main"});
+    point_in_main(160, 50); // over Panel, inside its own hotspot
+    EXPECT_EQ(events.take(), (Texts{"Msg1 = ", "Msg2 = panel"}));
+    point_in_main(95, 85); // over Knob, inside Knob's hotspot
+    EXPECT_EQ(events.take(), (Texts{"Msg2 = ", "Msg3 = knob"}));
+}
+
+TEST_F(MouseHook, TitlesMatchInAnyCaseByTheirFirst130Characters)
+{
+    const std::string title_131 = std::string(130, 'T') + "x";
+    const auto titled = desktop.window("ZtTestPanel", title_131.c_str(), main, 0, 100, 100, 100);
+    ASSERT_EQ(ZtCntx32(title_131.c_str(), 0, 0, 50, 100, "Msg1", "whole name"), 1);
+    ASSERT_EQ(ZtCntx32(std::string(130, 't').c_str(), 50, 0, 50, 100, "Msg2", "130"), 1);
+    ASSERT_EQ(ZtCntx32("MAIN", 0, 0, 100, 50, "Msg3", "main"), 1);
+    events.take();
+    point_in_main(10, 150); // in the hotspot of the full 131-character name: never matches
+    EXPECT_EQ(events.take(), Texts{});
+    point_in_main(60, 150);
+    EXPECT_EQ(events.take(), Texts{"Msg2 = 130"});
+    point_in_main(10, 10);
+    EXPECT_EQ(events.take(), (Texts{"Msg2 = ", "Msg3 = main"}));
+    ASSERT_TRUE(zt::platform::driver::set_window_title(titled, ""));
+    point_in_main(60, 150); // an empty title matches nothing
+    EXPECT_EQ(events.take(), Texts{"Msg3 = "});
+}
+
+TEST_F(MouseHook, MessagesForWindowsOfAnotherThreadThanTheHostsChangeNothing)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    // The main window is now one of another thread; the hook stays on this one.
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool made = false;
+    std::atomic<bool> done{false};
+    desktop.destroy(main);
+    main = desktop.window("ZtTestPlain", "Main", nullptr, main_left, main_top, 400, 300);
+    std::thread host([&] {
+        TestDesktop own;
+        own.main_window("Elsewhere", 700, 100, 100, 100);
+        {
+            const std::lock_guard lock(mutex);
+            made = true;
+        }
+        changed.notify_all();
+        while (!done) {
+            zt::platform::driver::pump_messages();
+        }
+    });
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return made; });
+    }
+    ASSERT_EQ(ZtCntx32("Main", 100, 10, 50, 50, "Msg2", "B"), 1);
+    events.take();
+    point_in_main(20, 20);
+    EXPECT_EQ(events.take(), Texts{});
+    done = true;
+    host.join();
+
+    // Without a main window the host thread is none, and every message is ignored.
+    ASSERT_EQ(ZtCntx32("Main", 200, 10, 50, 50, "Msg3", "C"), 1);
+    EXPECT_EQ(zt::hotspots::hotspot_state().host_thread, 0u);
+    events.take();
+    point_in_main(210, 20);
+    EXPECT_EQ(events.take(), Texts{});
+}
+
+TEST_F(MouseHook, AHotspotWithoutATableEntryBecomesCurrentAndWritesNothing)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Flow", "not a message tag"), 1);
+    ASSERT_EQ(ZtCntx32("Main", 60, 10, 50, 50, "Msg1", "A"), 1);
+    events.take();
+    point_in_main(20, 20);
+    point_in_main(200, 200);
+    EXPECT_EQ(events.take(), Texts{});
+    point_in_main(70, 20);
+    point_in_main(20, 20); // leaving A for Flow's hotspot: only A's tag is written
+    EXPECT_EQ(events.take(), (Texts{"Msg1 = A", "Msg1 = "}));
+}
+
+TEST_F(MouseHook, WithTheConnectionClosedUnderItTheHookReportsAndDoesNotReconnect)
+{
+    ASSERT_EQ(ZtCntx32("Main", 0, 0, 50, 50, "Msg1", "a"), 1);
+    zt::test::close_library_connection();
+    events.take();
+    point_in_main(10, 10);
+    EXPECT_EQ(reports(), Texts{"CZtFunc32_71App::ZtCntx32 TagportInit failed"});
+    point_in_main(20, 10); // still not current: each such message reports
+    EXPECT_EQ(reports(), Texts{"CZtFunc32_71App::ZtCntx32 TagportInit failed"});
+    EXPECT_EQ(events.take(), Texts{});
+}
+
+// A hook of the test's own, installed before the library's, sees what the
+// library's passes on.
+std::vector<Point> passed_on;
+zt::platform::HookHandle recorder_hook = nullptr;
+HookResult ZT_SYSTEM_CALLBACK recorder(int code, HookMessage message, HookArgument record)
+{
+    if (code >= 0) {
+        passed_on.push_back(reinterpret_cast<const MouseHookRecord*>(record)->pt);
+    }
+    return zt::platform::desktop_calls().call_next_hook(recorder_hook, code, message, record);
+}
+
+TEST_F(MouseHook, PassesEveryMessageOnInTheClientCoordinatesOfItsWindow)
+{
+    recorder_hook = zt::platform::desktop_calls().install_mouse_hook(
+        recorder, zt::platform::driver::current_thread());
+    ASSERT_NE(recorder_hook, nullptr);
+    passed_on.clear();
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    point_in_main(20, 30);
+    point_in_main(300, 250);
+    zt::platform::desktop_calls().remove_hook(recorder_hook);
+    ASSERT_GE(passed_on.size(), 2u);
+    EXPECT_EQ(passed_on.back().x, 300);
+    EXPECT_EQ(passed_on.back().y, 250);
+    const bool saw_first = std::any_of(passed_on.begin(), passed_on.end(),
+                                       [](Point p) { return p.x == 20 && p.y == 30; });
+    EXPECT_TRUE(saw_first);
+}
+
+// Counts the titles the hook reads, on top of the desktop's own call.
+std::atomic<int> titles_read{0};
+int counting_window_text(zt::platform::WindowHandle window, char* buffer, int capacity) noexcept
+{
+    ++titles_read;
+    return zt::platform::system_desktop_calls().window_text(window, buffer, capacity);
+}
+
+TEST_F(MouseHook, NegativeCodesAndMessagesMetWhileTheLockIsHeldPassStraightOn)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    events.take();
+    titles_read = 0;
+    zt::platform::desktop_calls().window_text = counting_window_text;
+    MouseHookRecord record{Point{main_left + 20, main_top + 20}, main, 1, 0};
+    const auto argument = reinterpret_cast<HookArgument>(&record);
+    zt::hotspots::mouse_hook_procedure(-1, zt::platform::mouse_move_message, argument);
+    {
+        const std::lock_guard lock(zt::hotspots::hotspot_state().lock);
+        zt::hotspots::mouse_hook_procedure(0, zt::platform::mouse_move_message, argument);
+    }
+    EXPECT_EQ(titles_read, 0);
+    EXPECT_EQ(record.pt.x, main_left + 20); // untouched
+    EXPECT_EQ(events.take(), Texts{});
+
+    zt::hotspots::mouse_hook_procedure(zt::platform::hook_code_noremove,
+                                       zt::platform::mouse_move_message, argument);
+    EXPECT_EQ(titles_read, 1);
+    EXPECT_EQ(record.pt.x, 20);
+    EXPECT_EQ(events.take(), Texts{"Msg1 = A"});
+}
+
+} // namespace
