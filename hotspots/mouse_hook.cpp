@@ -105,6 +105,7 @@ platform::HookResult ZT_SYSTEM_CALLBACK mouse_hook_procedure(int code,
     // the handling of another message, is passed on untouched.
     if (code >= 0 && record != 0 && state.lock.try_lock()) {
         try {
+            // The record argument is the address of the window manager's record.
             handle_mouse_message(state, *reinterpret_cast<platform::MouseHookRecord*>(record));
         } catch (...) {
             // Whatever the tag-access library might throw stays here.

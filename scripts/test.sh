@@ -5,8 +5,9 @@
 #      runs clang-tidy 14 (.clang-tidy) on the library's own code,
 #   3. builds the native, sanitizer, fuzz, 64-bit and 32-bit Windows targets, with
 #      warnings as errors,
-#   4. runs the native tests, the sanitizer build's tests, every fuzz target
-#      for 20 seconds on its corpus (scripts/fuzz.sh), and the same tests
+#   4. runs the native tests, the sanitizer builds' tests (the thread
+#      sanitizer's: the cases where threads meet), every fuzz target for 20
+#      seconds on its corpus (scripts/fuzz.sh), and the same tests
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
 #      checks of the DLLs among them),
@@ -105,7 +106,7 @@ check_tidy() {
     sed 's/ -fno-gnu-unique//g' build/native/compile_commands.json >"$database/compile_commands.json"
     local root
     root=$(printf '%s' "$PWD" | sed 's/[][\\.*^$+?(){}|]/\\&/g')
-    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(frame|framework|numeric|platform|settings|tags)/"
+    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(frame|framework|hotspots|numeric|platform|settings|tags)/"
 }
 
 stage "install missing packages" scripts/install-missing-packages.sh "${packages[@]}"
@@ -115,7 +116,7 @@ stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
 stage "build native-asan" build native-asan zt_tests zt_process_tests numeric_results plain_c_host zt_out_of_memory_tests
 stage "test native-asan" ctest --preset native-asan
-stage "build native-tsan" build native-tsan zt_process_tests
+stage "build native-tsan" build native-tsan zt_process_tests zt_thread_tests
 stage "test native-tsan" ctest --preset native-tsan
 stage "build native-fuzz" build native-fuzz
 stage "fuzz every target for 20 s" env ZT_FUZZ_NO_BUILD=1 scripts/fuzz.sh 20

@@ -19,6 +19,7 @@ std::uintptr_t id_of(const void* handle)
     return reinterpret_cast<std::uintptr_t>(handle);
 }
 
+// Handles are numbers dressed as pointers, never dereferenced.
 template <class Handle> Handle handle_of(std::uintptr_t id)
 {
     return reinterpret_cast<Handle>(id);
