@@ -10,6 +10,7 @@ void fill(HotspotRecord& record, const HotspotFields& fields)
     copy_text(record.value, fields.value);
     copy_text(record.window_name, fields.window_name);
     record.next = nullptr;
+    record.tag_link = TagLink{};
 }
 
 } // namespace

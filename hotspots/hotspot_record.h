@@ -30,12 +30,22 @@ inline constexpr std::size_t tag_name_limit = 31;
 inline constexpr std::size_t value_limit = 131;
 inline constexpr std::size_t window_name_limit = 131;
 
+// Where the tag table kept the record's tag when the hook last looked, so
+// that the hook looks again only after the table may have changed.
+struct TagLink {
+    std::uint64_t generation = 0; // of the tag table; 0: never looked
+    std::uintptr_t tag = 0;
+    bool found = false;
+};
+
 struct HotspotRecord {
     Rect rect;
     std::array<char, tag_name_limit + 1> tag_name;
     std::array<char, value_limit + 1> value;
     std::array<char, window_name_limit + 1> window_name;
     HotspotRecord* next;
+    // Not registered but remembered: kept by the hook, reset with the texts.
+    mutable TagLink tag_link;
 };
 
 // What a registration puts into a record; the texts fit their fields.

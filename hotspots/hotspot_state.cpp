@@ -19,6 +19,7 @@ void remove_hook_before_leaving(HotspotState& state) noexcept
 {
     const bool locked = state.lock.try_lock_for(exit_patience);
     remove_hook(state);
+    ++state.tag_table_generation;
     if (locked) {
         state.lock.unlock();
     }

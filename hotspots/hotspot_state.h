@@ -1,11 +1,10 @@
-// What the hotspot functions share: the hotspot list with its index by window
-// title, the current hotspot, the installed mouse hook and the host thread.
+// What the hotspot functions share: the registered hotspots, the current
+// hotspot, the installed mouse hook and the host thread.
 // Everything but the hook handle is read and written under the lock.
 #pragma once
 
-#include "hotspots/hotspot_list.h"
 #include "hotspots/hotspot_lock.h"
-#include "hotspots/window_index.h"
+#include "hotspots/hotspot_set.h"
 #include "platform/desktop.h"
 
 #include <atomic>
@@ -14,14 +13,17 @@ namespace zt::hotspots {
 
 struct HotspotState {
     HotspotLock lock;
-    HotspotList list;
-    WindowIndex index;
+    HotspotSet hotspots;
     // The hotspot whose value the hook last wrote to its tag, or null.
     const HotspotRecord* current = nullptr;
     // Read without the lock by the hook, to pass each message on.
     std::atomic<platform::HookHandle> hook{nullptr};
     // The thread of the host runtime's main window, as found by the latest registration.
     platform::ThreadId host_thread = 0;
+    // Moved on by every registration and release and by the library's exit
+    // step, the only ones that change the tag table: a record's TagLink of an
+    // older generation is looked up again.
+    std::uint64_t tag_table_generation = 1;
 };
 
 HotspotState& hotspot_state() noexcept;

@@ -27,7 +27,7 @@ const HotspotRecord* hit_in(const HotspotState& state, WindowHandle window, Poin
     const auto counted = static_cast<std::size_t>(length < 0                ? 0
                                                   : length < title_capacity ? length
                                                                             : title_capacity - 1);
-    return state.index.hit(std::string_view(title.data(), counted), client);
+    return state.hotspots.hit(std::string_view(title.data(), counted), client);
 }
 
 // The hotspot under the pointer: in the message's window, whose record then
@@ -53,12 +53,18 @@ const HotspotRecord* hotspot_under_pointer(const HotspotState& state,
 }
 
 // Writes `text` to the hotspot's tag if the tag table holds it.
-void write_tag(TP_CONNECTION connection, const HotspotRecord& hotspot, const char* text) noexcept
+void write_tag(const HotspotState& state, TP_CONNECTION connection, const HotspotRecord& hotspot,
+               const char* text) noexcept
 {
-    const auto& table = frame::application().tag_table;
-    const auto found = table.find(std::string_view(hotspot.tag_name.data()));
-    if (found != table.end()) {
-        TagportSetMessage(connection, found->second, text);
+    TagLink& link = hotspot.tag_link;
+    if (link.generation != state.tag_table_generation) {
+        const auto& table = frame::application().tag_table;
+        const auto found = table.find(std::string_view(hotspot.tag_name.data()));
+        link = TagLink{state.tag_table_generation, found != table.end() ? found->second : 0,
+                       found != table.end()};
+    }
+    if (link.found) {
+        TagportSetMessage(connection, link.tag, text);
     }
 }
 
@@ -76,10 +82,10 @@ void follow_pointer(HotspotState& state, const HotspotRecord* hit) noexcept
         return;
     }
     if (state.current != nullptr) {
-        write_tag(connection, *state.current, "");
+        write_tag(state, connection, *state.current, "");
     }
     if (hit != nullptr) {
-        write_tag(connection, *hit, hit->value.data());
+        write_tag(state, connection, *hit, hit->value.data());
     }
     state.current = hit;
 }

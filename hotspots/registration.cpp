@@ -76,26 +76,13 @@ Rect checked_rect(std::string_view window_name, std::int32_t left, std::int32_t 
     return Rect{left, top, left + width, top + height};
 }
 
-// Records the hotspot: the first record of an empty list, or the record of the
-// same rectangle of the same window (which takes the new tag and value), or a
-// new record at the tail.
+// Records the hotspot; the first record of an empty list starts with no
+// current hotspot.
 void record(HotspotState& state, const HotspotFields& fields)
 {
-    if (state.list.empty()) {
-        WindowHotspots& window = state.index.window(fields.window_name);
-        window.reserve_one_more();
-        window.add(state.list.place_first(fields));
+    if (state.hotspots.record(fields) == HotspotSet::Recorded::first) {
         state.current = nullptr;
-        return;
     }
-    if (HotspotRecord* same = state.index.same_place(fields.window_name, fields.rect)) {
-        copy_text(same->tag_name, fields.tag_name);
-        copy_text(same->value, fields.value);
-        return;
-    }
-    WindowHotspots& window = state.index.window(fields.window_name);
-    window.reserve_one_more();
-    window.add(state.list.append(fields));
 }
 
 // Activates a message tag once into the tag table. A tag that cannot be
@@ -120,6 +107,7 @@ std::int32_t register_under_lock(const char* window_name, std::int32_t left, std
 {
     HotspotState& state = hotspot_state();
     const std::lock_guard lock(state.lock);
+    ++state.tag_table_generation;
     find_host_and_hook_it(state);
     const HotspotFields fields{checked_rect(text_of(window_name), left, top, width, height,
                                             text_of(tag_name), text_of(value)),

@@ -13,14 +13,14 @@ void release_hotspots() noexcept
 {
     HotspotState& state = hotspot_state();
     const std::lock_guard lock(state.lock);
-    if (state.list.empty()) {
+    if (state.hotspots.empty()) {
         return;
     }
     // The current hotspot goes with the records, so that a hook left behind by
     // a failed removal never touches a freed one.
     state.current = nullptr;
-    state.index.clear();
-    state.list.clear();
+    state.hotspots.clear();
+    ++state.tag_table_generation;
     if (!remove_hook(state)) {
         // The handle stays: the next release that finds hotspots tries again.
         frame::report("CZtFunc32_71App::Ztcntx32Cleanup Failed with error 0x%0x",

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -157,6 +158,18 @@ TEST_F(MouseHook, AHotspotWithoutATableEntryBecomesCurrentAndWritesNothing)
     point_in_main(70, 20);
     point_in_main(20, 20); // leaving A for Flow's hotspot: only A's tag is written
     EXPECT_EQ(events.take(), (Texts{"Msg1 = A", "Msg1 = "}));
+}
+
+TEST_F(MouseHook, AHotspotWritesToItsTagFromWhenTheTagEntersTheTable)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Later", "A"), 1); // no such tag yet
+    point_in_main(20, 20);
+    point_in_main(200, 200);
+    std::ofstream(site.database(), std::ios::app) << "Later message 9 \"\"\n";
+    ASSERT_EQ(ZtCntx32("Main", 100, 10, 50, 50, "Later", "B"), 1);
+    events.take();
+    point_in_main(20, 20);
+    EXPECT_EQ(events.take(), Texts{"Later = A"});
 }
 
 TEST_F(MouseHook, WithTheConnectionClosedUnderItTheHookReportsAndDoesNotReconnect)

@@ -14,7 +14,7 @@ constexpr const char* install_failure =
 
 class Registration : public zt::test::HotspotSite {
   protected:
-    static std::size_t hotspot_count() { return hotspot_state().list.size(); }
+    static std::size_t hotspot_count() { return hotspot_state().hotspots.list().size(); }
 };
 
 struct RefusedCall {
@@ -70,8 +70,9 @@ TEST_F(Registration, TakesTheLimitsOfEveryFieldAndStoresTheTextsWhole)
     EXPECT_EQ(ZtCntx32("Main", 0, 0, 1, 1, nullptr, nullptr), 1); // null texts are empty
     EXPECT_EQ(reports(), Texts{});
     ASSERT_EQ(hotspot_count(), 3u);
-    const zt::hotspots::HotspotRecord& first = *hotspot_state().list.head();
-    EXPECT_EQ(&first, &hotspot_state().list.first_record()); // the static record comes first
+    const zt::hotspots::HotspotRecord& first = *hotspot_state().hotspots.list().head();
+    EXPECT_EQ(&first,
+              &hotspot_state().hotspots.list().first_record()); // the static record comes first
     EXPECT_EQ(std::string(first.window_name.data()), name_131);
     EXPECT_EQ(std::string(first.tag_name.data()), tag_31);
     EXPECT_EQ(std::string(first.value.data()), value_131);
@@ -104,7 +105,7 @@ TEST_F(Registration, SameRectangleOfTheSameWindowInAnyCaseKeepsOneRecord)
     EXPECT_EQ(ZtCntx32("Other", 10, 10, 20, 20, "Msg1", "other"), 1);
     EXPECT_EQ(ZtCntx32("Main", 10, 10, 20, 21, "Msg1", "taller"), 1);
     ASSERT_EQ(hotspot_count(), 3u);
-    const zt::hotspots::HotspotRecord& kept = *hotspot_state().list.head();
+    const zt::hotspots::HotspotRecord& kept = *hotspot_state().hotspots.list().head();
     EXPECT_STREQ(kept.window_name.data(), "Main");
     EXPECT_STREQ(kept.tag_name.data(), "Msg2");
     EXPECT_STREQ(kept.value.data(), "second");

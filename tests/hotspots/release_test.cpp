@@ -31,7 +31,7 @@ TEST_F(Release, GivesBackEachTagOnceThenClosesAndTheNextRegistrationStartsAfresh
     ZtCntx32Cleanup();
     // In key order, one give-back per tag however many hotspots share it.
     EXPECT_EQ(events.take(), (Texts{"give back Msg1", "give back Msg2", "shutdown"}));
-    EXPECT_TRUE(hotspot_state().list.empty());
+    EXPECT_TRUE(hotspot_state().hotspots.list().empty());
     EXPECT_EQ(hotspot_state().hook.load(), nullptr);
     EXPECT_TRUE(zt::frame::application().tag_table.empty());
     EXPECT_EQ(zt::frame::application().connection, 0u);
@@ -42,7 +42,8 @@ TEST_F(Release, GivesBackEachTagOnceThenClosesAndTheNextRegistrationStartsAfresh
     EXPECT_EQ(events.take(), Texts{});
 
     ASSERT_EQ(ZtCntx32("Main", 20, 0, 10, 10, "Msg3", "d"), 1);
-    EXPECT_EQ(hotspot_state().list.head(), &hotspot_state().list.first_record());
+    EXPECT_EQ(hotspot_state().hotspots.list().head(),
+              &hotspot_state().hotspots.list().first_record());
     EXPECT_NE(hotspot_state().hook.load(), nullptr);
     point_in_main(26, 5);
     EXPECT_EQ(events.take(), (Texts{"init", "activate Msg3", "Msg3 = d"}));

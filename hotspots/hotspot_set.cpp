@@ -1,0 +1,31 @@
+#include "hotspots/hotspot_set.h"
+
+namespace zt::hotspots {
+
+HotspotSet::Recorded HotspotSet::record(const HotspotFields& fields)
+{
+    if (HotspotRecord* same = index_.same_place(fields.window_name, fields.rect)) {
+        // The tag and value change; the rectangle and window name stay as stored.
+        copy_text(same->tag_name, fields.tag_name);
+        copy_text(same->value, fields.value);
+        same->tag_link = TagLink{};
+        return Recorded::again;
+    }
+    // Room in the index first, so that a record in the list is always indexed.
+    WindowHotspots& window = index_.window(fields.window_name);
+    window.reserve_one_more();
+    if (list_.empty()) {
+        window.add(list_.place_first(fields));
+        return Recorded::first;
+    }
+    window.add(list_.append(fields));
+    return Recorded::added;
+}
+
+void HotspotSet::clear() noexcept
+{
+    index_.clear();
+    list_.clear();
+}
+
+} // namespace zt::hotspots
