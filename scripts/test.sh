@@ -114,7 +114,7 @@ stage "format check" check_format
 stage "build native" build native
 stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
-stage "build native-asan" build native-asan zt_tests zt_process_tests numeric_results plain_c_host zt_out_of_memory_tests
+stage "build native-asan" build native-asan zt_tests zt_process_tests zt_thread_tests numeric_results plain_c_host zt_out_of_memory_tests
 stage "test native-asan" ctest --preset native-asan
 stage "build native-tsan" build native-tsan zt_process_tests zt_thread_tests
 stage "test native-tsan" ctest --preset native-tsan
