@@ -2,6 +2,7 @@
 // of calls from a file or from standard input.
 //
 //   zthost LIBRARY [SCRIPT]
+#include "desktop_commands.h"
 #include "dynamic_library.h"
 #include "script_runner.h"
 #include "standin_folder.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     zthost::ScriptRunner runner(library, std::cout, std::cerr);
     runner.add_command("run", "run a command line through the system's shell", run_shell_command);
     zthost::add_tag_commands(runner);
+    zthost::add_desktop_commands(runner);
     int failures = 0;
     if (argc == 3) {
         std::ifstream script(argv[2]);

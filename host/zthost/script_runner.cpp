@@ -73,6 +73,11 @@ void ScriptRunner::add_command(const std::string& name, std::string help, Comman
     commands_[name] = Command{std::move(help), std::move(handler)};
 }
 
+void ScriptRunner::observe_calls(CallObserver observer)
+{
+    observers_.push_back(std::move(observer));
+}
+
 int ScriptRunner::run(std::istream& script)
 {
     int failures = 0;
@@ -129,6 +134,9 @@ std::string ScriptRunner::run_call(const Call& call)
     out_.flush();
     const CallResult result = signature->invoke(address, call.arguments);
     out_ << call_text(call) << " -> " << result_text(result) << std::endl;
+    for (const CallObserver& observer : observers_) {
+        observer(call, result);
+    }
     return "";
 }
 

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "dynamic_library.h"
+#include "export_signatures.h"
 #include "script_parser.h"
 
 #include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace zthost {
 
@@ -20,6 +22,10 @@ class ScriptRunner {
     ScriptRunner(const DynamicLibrary& library, std::ostream& out, std::ostream& err);
 
     void add_command(const std::string& name, std::string help, CommandHandler handler);
+
+    // Told of every call made and its result.
+    using CallObserver = std::function<void(const Call&, const CallResult&)>;
+    void observe_calls(CallObserver observer);
 
     // Returns the number of lines that failed.
     int run(std::istream& script);
@@ -38,6 +44,7 @@ class ScriptRunner {
     std::ostream& out_;
     std::ostream& err_;
     std::map<std::string, Command> commands_;
+    std::vector<CallObserver> observers_;
 };
 
 } // namespace zthost

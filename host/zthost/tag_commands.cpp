@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 
 namespace zthost {
 namespace {
@@ -46,6 +47,26 @@ std::string list_tags(std::ostream& out)
         out << "\n";
     }
     return "";
+}
+
+std::string show_messages(const std::string& names, std::ostream& out)
+{
+    LoadedDatabase current = load_database();
+    if (!current.loaded) {
+        return current.error;
+    }
+    std::istringstream words(names);
+    std::string name;
+    std::string missing;
+    while (words >> name) {
+        const tagport::TagEntry* entry = current.database.find(name);
+        if (entry == nullptr) {
+            missing += (missing.empty() ? "no tag named " : ", ") + name;
+        } else {
+            out << "    " << entry->name << " = \"" << entry->text << "\"\n";
+        }
+    }
+    return missing;
 }
 
 std::string set_tag(const std::string& arguments, std::ostream& out)
@@ -104,6 +125,7 @@ void add_tag_commands(ScriptRunner& runner)
     runner.add_command("tags", "list the tag database with message texts and units",
                        [](const std::string&, std::ostream& out) { return list_tags(out); });
     runner.add_command("tag", "NAME TYPE INDEX [TEXT]: add or change a tag", set_tag);
+    runner.add_command("show", "NAME...: the message texts of these tags", show_messages);
     runner.add_command("untag", "NAME: remove a tag", remove_tag);
     runner.add_command("tagfile", "write a tagname.x matching the tag database",
                        [](const std::string&, std::ostream& out) { return write_tag_file(out); });

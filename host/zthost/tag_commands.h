@@ -6,6 +6,7 @@
 //   .tag NAME TYPE INDEX [TEXT]    adds or changes a tag (a database line)
 //   .untag NAME                    removes a tag
 //   .tagfile                       writes a tagname.x matching the database
+//   .show NAME...                  the message texts of these tags
 //
 // Changes are saved to the database file at once; a connection of the
 // library sees them at its next activation.
