@@ -42,4 +42,7 @@ TAGS
 echo .tagfile | "$bin/zthost" "$bin/libZtFunc32.so" >/dev/null
 
 cd "$demo"
-exec "$bin/zthost" "$bin/libZtFunc32.so" "$script"
+status=0
+"$bin/zthost" "$bin/libZtFunc32.so" "$script" || status=$?
+[ ! -e hotspots.svg ] || echo "(the picture of the desktop: $demo/hotspots.svg)"
+exit "$status"
