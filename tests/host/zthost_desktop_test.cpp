@@ -2,6 +2,7 @@
 // over a hotspot, the tag value it shows, and the picture of the desktop.
 #include "desktop_commands.h"
 #include "dynamic_library.h"
+#include "scratch_folder.h"
 #include "script_runner.h"
 #include "tag_commands.h"
 #include "tag_site.h"
@@ -43,7 +44,8 @@ std::vector<DrawnHotspot> drawn_hotspots(const std::string& svg)
 TEST(ZthostDesktop, DrawsTheRegisteredHotspotsWhereTheirWindowsAreAndMarksTheOneUnderThePointer)
 {
     zt::test::TagSite site("Msg1 message 1 \"\"\nMsg2 message 2 \"\"\n");
-    const std::string picture = zt::test::make_scratch_directory("picture") + "/desktop.svg";
+    const zt::test::ScratchFolder folder("picture");
+    const std::string picture = folder.file("desktop.svg");
     std::ostringstream out;
     std::ostringstream err;
     {

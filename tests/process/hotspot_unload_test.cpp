@@ -1,6 +1,6 @@
 // A library unloaded with hotspots registered: its hook goes with it, so the
 // pointer moves that follow reach no code of the unloaded library.
-#include "library_handle.h"
+#include "dynamic_library.h"
 #include "platform/desktop.h"
 #include "tag_events.h"
 #include "tag_site.h"
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -42,18 +43,17 @@ TEST(HotspotUnload, PointerMovesAfterTheLibraryIsGoneReachNothingOfIt)
     own_hook =
         desktop_calls().install_mouse_hook(count_messages, zt::platform::driver::current_thread());
     ASSERT_NE(own_hook, nullptr);
-    {
-        zt::test::LibraryHandle library(zt::test::library_path());
-        ASSERT_TRUE(library.loaded());
-        const auto register_hotspot = reinterpret_cast<ZtCntx32Fn>(library.entry("ZtCntx32"));
-        ASSERT_NE(register_hotspot, nullptr);
-        ASSERT_EQ(register_hotspot("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
-        ASSERT_EQ(register_hotspot("Main", 100, 10, 50, 50, "Msg2", "B"), 1);
-        zt::test::TestDesktop::point_at(120, 120);
-        EXPECT_EQ(events.take(), (Texts{"init", "activate Msg1", "activate Msg2", "Msg1 = A"}));
-        EXPECT_TRUE(library.unload());
-        EXPECT_EQ(events.take(), (Texts{"give back Msg1", "give back Msg2", "shutdown"}));
-    }
+    std::optional<zthost::DynamicLibrary> library(std::in_place, zt::test::library_path());
+    ASSERT_TRUE(library->loaded()) << library->error();
+    const auto register_hotspot = reinterpret_cast<ZtCntx32Fn>(library->entry_point("ZtCntx32"));
+    ASSERT_NE(register_hotspot, nullptr);
+    ASSERT_EQ(register_hotspot("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    ASSERT_EQ(register_hotspot("Main", 100, 10, 50, 50, "Msg2", "B"), 1);
+    zt::test::TestDesktop::point_at(120, 120);
+    EXPECT_EQ(events.take(), (Texts{"init", "activate Msg1", "activate Msg2", "Msg1 = A"}));
+    library.reset();
+    EXPECT_FALSE(zt::test::library_is_loaded(zt::test::library_path()));
+    EXPECT_EQ(events.take(), (Texts{"give back Msg1", "give back Msg2", "shutdown"}));
     // A hook left behind would now run code that is gone: natively the process
     // crashes; Wine swallows the crash, and the messages never get past it.
     messages_seen = 0;
