@@ -1,6 +1,6 @@
-// Exports of the library frame: call templates and the logger binding. None of
-// them runs in the per-call frame; they use no framework service.
-#include "frame/logger_binding.h"
+// PasteFunc, the call templates for the host's script editor. It runs in no
+// call frame: it uses no framework service.
+#include "frame/call_frame.h"
 #include "frame/template_table.h"
 #include "ztfunc32.h"
 
@@ -8,16 +8,7 @@ extern "C" {
 
 ZT_API int32_t ZT_CALLER PasteFunc(const char* function_name, char* buffer) ZT_NOEXCEPT
 {
-    return zt::frame::paste_call_template(function_name, buffer);
+    return zt::frame::paste_call_template(function_name, buffer, zt::frame::linked_release());
 }
-
-ZT_API void ZT_CALLEE ZtDllInit(void) ZT_NOEXCEPT
-{
-    zt::frame::bind_logger(zt::frame::library_module_name);
-}
-
-// Releases nothing: hotspots, tags and the connection belong to ZtCntx32Cleanup
-// and to the library's unloading, and the logger stays bound.
-ZT_API void ZT_CALLEE ZtDllFree(void) ZT_NOEXCEPT {}
 
 } // extern "C"

@@ -36,10 +36,10 @@ const std::array<CallTemplate, 33> call_templates{{
     {"GetDiscOffMsg", "( Tagname );"},
     {"SetTagEU", "( Tagname, Message );"},
     {"ZtCntx32", "( WindowName, Left, Top, Width, Height, Tagname, Value );"},
-    {"ZtCntx32Cleanup", "();"},
+    {"ZtCntx32Cleanup", "();", false},
     {"SystemIsNT", "( );"},
     {"CreateFilenameFromDate", "( Format, Prefix, Postfix, DayOffset );"},
-    {"ZtShowWindowsTaskbar", "();"},
+    {"ZtShowWindowsTaskbar", "();", false},
 }};
 
 namespace {
@@ -61,12 +61,17 @@ bool same_name(std::string_view a, std::string_view b)
            });
 }
 
+bool has_row(const CallTemplate& row, Release release)
+{
+    return release == Release::current || row.in_earlier_release;
+}
+
 // Whole names only; the last match counts.
-std::optional<CallTemplate> find_template(const char* function_name)
+std::optional<CallTemplate> find_template(const char* function_name, Release release)
 {
     std::optional<CallTemplate> match;
     for (const CallTemplate& row : call_templates) {
-        if (same_name(function_name, row.function_name)) {
+        if (has_row(row, release) && same_name(function_name, row.function_name)) {
             match = row;
         }
     }
@@ -82,7 +87,7 @@ std::size_t first_parameter_end(std::string_view parameters)
 
 } // namespace
 
-std::int32_t paste_call_template(const char* function_name, char* buffer) noexcept
+std::int32_t paste_call_template(const char* function_name, char* buffer, Release release) noexcept
 {
     if (function_name == nullptr || buffer == nullptr) {
         return previous_result;
@@ -90,7 +95,7 @@ std::int32_t paste_call_template(const char* function_name, char* buffer) noexce
     const std::size_t name_length = std::strlen(function_name);
     std::memmove(buffer, function_name, name_length + 1);
 
-    const std::optional<CallTemplate> row = find_template(function_name);
+    const std::optional<CallTemplate> row = find_template(function_name, release);
     if (!row) {
         std::strcat(buffer, "(");
         return previous_result;

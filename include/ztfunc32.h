@@ -5,6 +5,11 @@
  * loads ZtFunc32.DLL. Texts are zero-terminated 8-bit ANSI strings; text
  * results point into buffers the library owns and stay valid until the next
  * call that writes the same buffer. The caller never frees them.
+ *
+ * The earlier release 3.7.0.0: define ZTFUNC32_EARLIER_RELEASE before
+ * including this header to call it. It has 32 of these exports (not
+ * ZtCntx32Cleanup, ZtShowWindowsTaskbar, ZtDllInit and ZtDllFree), and every
+ * one of them leaves its arguments to the caller.
  */
 #ifndef ZTFUNC32_H
 #define ZTFUNC32_H
@@ -17,6 +22,14 @@
 #else
 #define ZT_CALLER
 #define ZT_CALLEE
+#endif
+
+/* GetDiscOnMsg and GetDiscOffMsg remove their argument themselves, except in
+ * the earlier release. */
+#if defined(ZTFUNC32_EARLIER_RELEASE)
+#define ZT_DISC_MESSAGE_CALL ZT_CALLER
+#else
+#define ZT_DISC_MESSAGE_CALL ZT_CALLEE
 #endif
 
 #if defined(ZTFUNC32_BUILDING)
@@ -125,8 +138,8 @@ ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name) ZT_NOE
  * text of the discrete tag's ".OnMsg" / ".OffMsg" message field, or a failure
  * text, in a buffer shared by both. */
 ZT_API int32_t ZT_CALLER TagExists(const char* tag_name) ZT_NOEXCEPT;
-ZT_API const char* ZT_CALLEE GetDiscOnMsg(const char* tag_name) ZT_NOEXCEPT;
-ZT_API const char* ZT_CALLEE GetDiscOffMsg(const char* tag_name) ZT_NOEXCEPT;
+ZT_API const char* ZT_DISC_MESSAGE_CALL GetDiscOnMsg(const char* tag_name) ZT_NOEXCEPT;
+ZT_API const char* ZT_DISC_MESSAGE_CALL GetDiscOffMsg(const char* tag_name) ZT_NOEXCEPT;
 
 /* Screen hotspots. ZtCntx32 registers the rectangle left, top, width, height of
  * the client area of the host's window titled window_name (any letter case):
@@ -147,10 +160,12 @@ ZT_API void ZT_CALLER ZtCntx32Cleanup(void) ZT_NOEXCEPT;
  * real tag into the host's "tagname.x". 0, or a negative failure code. */
 ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units) ZT_NOEXCEPT;
 
+#if !defined(ZTFUNC32_EARLIER_RELEASE)
 /* Binds the debug logger (once per process) / does nothing. Exported under the
  * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void) ZT_NOEXCEPT;
 ZT_API void ZT_CALLEE ZtDllFree(void) ZT_NOEXCEPT;
+#endif
 
 #ifdef __cplusplus
 }

@@ -15,9 +15,11 @@ bool positive(double value) noexcept
 
 } // namespace
 
-double geo_area(double base, double height, int shape) noexcept
+double geo_area(double base, double height, int shape, frame::Release release) noexcept
 {
-    if (!positive(base) || !positive(height)) {
+    const bool circle_of_radius =
+        release == frame::Release::earlier && shape == 3 && positive(base);
+    if ((!positive(base) || !positive(height)) && !circle_of_radius) {
         frame::report("GeoArea: Base and Height must be > 0");
         return 0.0;
     }

@@ -2,13 +2,17 @@
 // codes -1.0, each with a report; no valid area or volume is 0 or negative.
 #pragma once
 
+#include "frame/call_frame.h"
+
 namespace zt::numeric {
 
 // The library's value of pi; scripts' stored results were computed with it.
 inline constexpr double library_pi = 3.14159;
 
-// Shapes: 1 triangle, 2 rectangle, 3 circle of radius `base`.
-double geo_area(double base, double height, int shape) noexcept;
+// Shapes: 1 triangle, 2 rectangle, 3 circle of radius `base`. The earlier
+// release computes a circle whatever its height; the current one refuses a
+// height not greater than 0 for every shape.
+double geo_area(double base, double height, int shape, frame::Release release) noexcept;
 
 // Regular polygon of `sides` sides of length `side_length`.
 double geo_equal_side_area(double side_length, int sides) noexcept;

@@ -2,7 +2,7 @@
 // names. Each runs in the per-call frame; reals arrive in single precision and
 // are widened before any arithmetic, in the library's own floating-point
 // environment.
-#include "frame/library.h"
+#include "frame/call_frame.h"
 #include "numeric/date_filename.h"
 #include "numeric/floating_point_scope.h"
 #include "numeric/geometry.h"
@@ -78,7 +78,8 @@ ZT_API double ZT_CALLER ConvertTemp(float value, int32_t from_units, int32_t to_
 
 ZT_API double ZT_CALLER GeoArea(float base, float height, int32_t shape) ZT_NOEXCEPT
 {
-    return compute_in_frame(zt::numeric::geo_area, base, height, shape);
+    return compute_in_frame(zt::numeric::geo_area, base, height, shape,
+                            zt::frame::linked_release());
 }
 
 ZT_API double ZT_CALLER GeoEqualSideArea(float side_length, int32_t num_of_sides) ZT_NOEXCEPT

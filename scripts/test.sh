@@ -106,7 +106,7 @@ check_tidy() {
     sed 's/ -fno-gnu-unique//g' build/native/compile_commands.json >"$database/compile_commands.json"
     local root
     root=$(printf '%s' "$PWD" | sed 's/[][\\.*^$+?(){}|]/\\&/g')
-    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(frame|framework|hotspots|numeric|platform|settings|tags)/"
+    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(earlier|frame|framework|hotspots|numeric|platform|settings|tags)/"
 }
 
 stage "install missing packages" scripts/install-missing-packages.sh "${packages[@]}"
@@ -114,7 +114,7 @@ stage "format check" check_format
 stage "build native" build native
 stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
-stage "build native-asan" build native-asan zt_tests zt_process_tests zt_thread_tests numeric_results plain_c_host zt_out_of_memory_tests
+stage "build native-asan" build native-asan zt_tests zt_process_tests zt_thread_tests numeric_results plain_c_host zt_out_of_memory_tests zt_earlier_tests
 stage "test native-asan" ctest --preset native-asan
 stage "build native-tsan" build native-tsan zt_process_tests zt_thread_tests
 stage "test native-tsan" ctest --preset native-tsan

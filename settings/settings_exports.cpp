@@ -1,6 +1,6 @@
 // Exports of the settings family: INI files for scripts and the settings of
 // the statistics-export tool. Each runs in the per-call frame.
-#include "frame/library.h"
+#include "frame/call_frame.h"
 #include "settings/ini_file.h"
 #include "settings/statx_settings.h"
 #include "ztfunc32.h"

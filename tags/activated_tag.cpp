@@ -2,8 +2,7 @@
 
 #include "tags/tag_failure.h"
 #include "tags/tag_name.h"
-
-#include <cstring>
+#include "tags/tag_record.h"
 
 namespace zt::tags {
 
@@ -19,10 +18,7 @@ std::int32_t ActivatedTag::type() const
 
 std::uint16_t ActivatedTag::tag_index() const
 {
-    std::uint16_t index = 0;
-    std::memcpy(&index, reinterpret_cast<const unsigned char*>(tag_) + TP_TAG_INDEX_OFFSET,
-                sizeof index);
-    return index;
+    return tags::tag_index(tag_);
 }
 
 void ActivatedTag::give_back()

@@ -3,30 +3,16 @@
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
 #include "tags/activated_tag.h"
+#include "tags/message_result.h"
 #include "tags/tag_failure.h"
 #include "tags/tag_name.h"
 #include "tags/tagport_connection.h"
 
-#include <array>
-#include <cstring>
 #include <exception>
 #include <string_view>
 
 namespace zt::tags {
 namespace {
-
-constexpr std::int32_t message_capacity = 131;
-
-// The message result buffer of GetDiscOnMsg and GetDiscOffMsg. One byte more
-// than the tag-access library is allowed to fill keeps the text terminated
-// whatever it writes.
-std::array<char, message_capacity + 1> message_result{};
-
-void put_message(const char* text)
-{
-    message_result.fill('\0');
-    std::strncpy(message_result.data(), text, message_capacity);
-}
 
 void report_tag_failure(std::int32_t code)
 {
@@ -61,8 +47,8 @@ void read_disc_message(std::int32_t on_off, const char* tag_name)
         return;
     }
     if (tag.type() == TP_MESSAGE) {
-        message_result.fill('\0');
-        TagportGetMessage(connection, tag.handle(), message_result.data(), message_capacity);
+        message_result().fill('\0');
+        TagportGetMessage(connection, tag.handle(), message_result().data(), message_capacity);
     } else {
         put_message("Failure: Specified tag not of Message type");
     }
@@ -99,7 +85,7 @@ const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept
     } catch (...) {
         put_message("EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
     }
-    return message_result.data();
+    return message_result().data();
 }
 
 } // namespace zt::tags

@@ -2,12 +2,11 @@
 // record of the host's tag-definition file "tagname.x".
 #pragma once
 
+#include "tags/units_field.h"
+
 #include <cstdint>
 
 namespace zt::tags {
-
-// Offset of the 32-byte units field within a tag's 512-byte record.
-inline constexpr std::int32_t units_field_offset = 130;
 
 // Writes `text` (at most 31 characters, then zero bytes) into the 32-byte field
 // at `field_offset` of the tag's record. 0 when written, otherwise a negative

@@ -1,10 +1,9 @@
-// Start of the behaviour suite: the emulated machine and the logger stand-in are
-// set up, and the logger is bound under the library's name, as a host does by
-// calling ZtDllInit before its scripts run.
+// Start of a behaviour suite: the emulated machine and the logger stand-in are
+// set up, and the library is started as its host or loader starts it, which
+// binds the logger under the library's name.
 #include "logger_log.h"
 #include "suite_environment.h"
 #include "test_environment.h"
-#include "ztfunc32.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +23,11 @@ int main(int argc, char** argv)
     zt::test::use_fresh_emulated_machine();
     zt::test::suite_log();
     zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
-    ZtDllInit();
+    if (!zt::test::start_library_under_test()) {
+        return 1;
+    }
     const int result = RUN_ALL_TESTS();
+    zt::test::stop_library_under_test();
     // The registry value is real under Wine and outlives the process.
     zt::test::remove_logger_key_from_registry();
     return result;

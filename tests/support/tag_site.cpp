@@ -1,6 +1,5 @@
 #include "tag_site.h"
 
-#include "frame/library.h"
 #include "platform/profile.h"
 #include "tag_database.h"
 #include "tag_file.h"
@@ -44,15 +43,6 @@ TagSite::~TagSite()
 void TagSite::set_application_directory(const char* directory)
 {
     platform::write_private_profile_string("Vistrel", "ApplicationDirectory", directory, "win.ini");
-}
-
-void close_library_connection()
-{
-    frame::CZtFunc32_71App& app = frame::application();
-    if (app.connection != 0) {
-        TagportShutdown(app.connection);
-        app.connection = 0;
-    }
 }
 
 void clear_tagport_faults()

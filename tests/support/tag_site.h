@@ -48,7 +48,8 @@ class TagSite {
     ScratchFolder folder_;
 };
 
-// Closes the library's shared tag-access connection, if one is open.
+// Closes the library's shared tag-access connection, if one is open (the
+// earlier release holds none between calls).
 void close_library_connection();
 
 // Clears every fault setting of the stand-in.

@@ -58,6 +58,15 @@ std::string library_path()
 #endif
 }
 
+std::string earlier_library_path()
+{
+#if defined(_WIN32)
+    return bin_directory() + "3.7.0.0\\ZtFunc32.dll";
+#else
+    return bin_directory() + "3.7.0.0/libZtFunc32.so";
+#endif
+}
+
 void set_environment(const std::string& name, const std::string& value)
 {
 #if defined(_WIN32)

@@ -16,8 +16,10 @@ std::string logger_directory();
 // Folder of a logger that exports ztAppDebug only.
 std::string incomplete_logger_directory();
 
-// Path of the built library for loading by path.
+// Path of the built library for loading by path: the current release, and the
+// earlier release in its folder 3.7.0.0.
 std::string library_path();
+std::string earlier_library_path();
 
 void set_environment(const std::string& name, const std::string& value);
 void unset_environment(const std::string& name);

@@ -190,7 +190,14 @@ def check_version(image, version, failures):
 
 EXPECTED_STRINGS = {
     "3.8.0.0": {"FileDescription": "ZtFunc32 DLL", "ProductName": "ZtFunc32 Dynamic Link Library"},
+    "3.7.0.0": {"FileDescription": "ZtFunc32", "OriginalFilename": "ZtFunc32.dll",
+                "CompanyName": "Zentara", "ProductName": "Zentara HMI script functions",
+                "Comments": "Script functions for the operator screens of the Zentara HMI runtime"},
 }
+
+# The file each release is delivered as; both export directories name it
+# "ZtFunc32.dll".
+FILE_NAMES = {"3.8.0.0": "ZtFunc32.DLL", "3.7.0.0": "ZtFunc32.dll"}
 
 
 def collect_returns(bodies, address, depth=0):
@@ -265,8 +272,7 @@ def main():
     image = PeImage(open(dll, "rb").read())
     failures = []
 
-    # The file is "ZtFunc32.DLL"; its export directory names it "ZtFunc32.dll".
-    if os.path.basename(dll) != "ZtFunc32.DLL":
+    if os.path.basename(dll) != FILE_NAMES.get(version):
         failures.append("the file is named %r" % os.path.basename(dll))
     library_name, exports = image.exports()
     if library_name != "ZtFunc32.dll":

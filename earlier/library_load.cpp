@@ -1,0 +1,48 @@
+#include "earlier/library_load.h"
+
+#include "frame/error_report.h"
+#include "frame/logger_binding.h"
+#include "ztheap.h"
+
+#include <cstdint>
+
+namespace zt::earlier {
+namespace {
+
+// The heap-tracking library knows the library by the text of its source-file
+// path and the line numbers it expects with the two calls.
+constexpr const char* registered_source_file = __FILE__;
+constexpr std::int32_t register_line = 31;
+constexpr std::int32_t unregister_line = 44;
+
+std::uint32_t heap_registration = 0;
+bool registered = false;
+// Stored at load, as the host's libraries expect of the module.
+void* this_module = nullptr;
+
+} // namespace
+
+bool load_library(void* module_instance) noexcept
+{
+    if (ztHeap_Register(0, &heap_registration, registered_source_file, register_line) == 0) {
+        // The first report binds the logger, so its tag is "UNKNOWN".
+        frame::report("ztHeap_Register failed!!");
+        return false;
+    }
+    registered = true;
+    this_module = module_instance;
+    frame::bind_logger(load_module_name);
+    return true;
+}
+
+void unload_library() noexcept
+{
+    // A load that was refused registered nothing, and nothing is unregistered
+    // when the system unloads the library after it.
+    if (registered) {
+        ztHeap_Unregister(registered_source_file, unregister_line);
+        registered = false;
+    }
+}
+
+} // namespace zt::earlier

@@ -1,0 +1,19 @@
+// What the earlier release does when a process loads and unloads it, in place
+// of the current release's application object: it registers with the host's
+// heap-tracking library and binds the debug logger as "ZTFUNC32".
+#pragma once
+
+namespace zt::earlier {
+
+// The module name under which the earlier release binds the logger at load.
+inline constexpr const char* load_module_name = "ZTFUNC32";
+
+// Process attach. False when the heap-tracking library refused the
+// registration (reported): the load must then fail.
+bool load_library(void* module_instance) noexcept;
+
+// Process detach: releases the hotspots and ends the heap registration, if
+// there is one.
+void unload_library() noexcept;
+
+} // namespace zt::earlier

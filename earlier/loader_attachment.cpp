@@ -1,0 +1,16 @@
+// Load and unload steps of the earlier release's native shared object: the
+// loader's construction and destruction of this object. A shared object cannot
+// refuse its loading, so natively a refused heap registration is reported and
+// the library stays loaded, without a registration to end.
+#include "earlier/library_load.h"
+
+namespace {
+
+struct LoaderAttachment {
+    LoaderAttachment() noexcept { zt::earlier::load_library(nullptr); }
+    ~LoaderAttachment() { zt::earlier::unload_library(); }
+    LoaderAttachment(const LoaderAttachment&) = delete;
+    LoaderAttachment& operator=(const LoaderAttachment&) = delete;
+} loader_attachment;
+
+} // namespace

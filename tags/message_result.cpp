@@ -1,0 +1,20 @@
+#include "tags/message_result.h"
+
+#include <cstring>
+
+namespace zt::tags {
+
+MessageResult& message_result() noexcept
+{
+    static MessageResult buffer{};
+    return buffer;
+}
+
+void put_message(const char* text) noexcept
+{
+    MessageResult& buffer = message_result();
+    buffer.fill('\0');
+    std::strncpy(buffer.data(), text, message_capacity - 1);
+}
+
+} // namespace zt::tags

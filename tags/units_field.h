@@ -1,0 +1,23 @@
+// The part of the engineering-units writer that both releases share: patching
+// a tag's units field in the host's tag-definition file "tagname.x", and the
+// reports of the writer's failure codes.
+#pragma once
+
+#include <cstdint>
+
+namespace zt::tags {
+
+// Offset of the 32-byte units field within a tag's 512-byte record.
+inline constexpr std::int32_t units_field_offset = 130;
+
+// Writes `text` (at most 31 characters, then zero bytes) into the 32-byte field
+// at `field_offset` of record `tag_index` of "tagname.x". Raises TagFailure with
+// the writer's codes, -5 to -10 and -13; the file is closed on every way out and
+// left as it was unless the write itself failed.
+void patch_units_field(std::uint16_t tag_index, const char* text, std::int32_t field_offset);
+
+// Reports the text of the writer's failure `code` (one of the negative codes
+// of tag_failure.h).
+void report_units_failure(std::int32_t code) noexcept;
+
+} // namespace zt::tags

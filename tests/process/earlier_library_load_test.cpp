@@ -1,0 +1,97 @@
+// The earlier release's DLL loaded by path, as a host loads it: its heap
+// registration at load (whose refusal fails the load), its logger bound as
+// "ZTFUNC32", its export table, and what its unloading gives back.
+#include "dynamic_library.h"
+#include "logger_log.h"
+#include "scratch_folder.h"
+#include "test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+using GeoAreaFn = double (*)(float, float, std::int32_t);
+
+class EarlierLibraryLoad : public testing::Test {
+  protected:
+    void SetUp() override
+    {
+        zt::test::use_fresh_emulated_machine();
+        zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
+        zt::test::set_environment("ZTHEAP_JOURNAL", heap_journal);
+    }
+    void TearDown() override
+    {
+        zt::test::remove_logger_key_from_registry();
+        zt::test::unset_environment("ZTHEAP_JOURNAL");
+        zt::test::unset_environment("ZTHEAP_REFUSE");
+    }
+    std::string heap_calls() const { return zt::test::read_file(heap_journal); }
+
+    zt::test::LoggerLog log;
+    const zt::test::ScratchFolder scratch{"ztheap"};
+    const std::string heap_journal = scratch.file("ztheap.journal");
+};
+
+TEST_F(EarlierLibraryLoad, RegistersAtLoadBindsTheLoggerAndUnregistersAtUnload)
+{
+    std::optional<zthost::DynamicLibrary> library(std::in_place, zt::test::earlier_library_path());
+    ASSERT_TRUE(library->loaded()) << library->error();
+    const std::string registered =
+        "ztHeap_Register(0, \"earlier/library_load.cpp\", 31) -> 1 [registration 1]\n";
+    EXPECT_EQ(heap_calls(), registered);
+
+    // The first report after the load carries the name the load bound.
+    const auto geo_area = reinterpret_cast<GeoAreaFn>(library->entry_point("GeoArea"));
+    ASSERT_NE(geo_area, nullptr);
+    EXPECT_EQ(geo_area(-1, 1, 1), 0.0);
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].module_tag, "ZTFUNC32        /");
+
+    library.reset();
+    EXPECT_FALSE(zt::test::library_is_loaded(zt::test::earlier_library_path()));
+    EXPECT_EQ(heap_calls(), registered + "ztHeap_Unregister(\"earlier/library_load.cpp\", 44) "
+                                         "[registration 1 ended]\n");
+}
+
+TEST_F(EarlierLibraryLoad, ExportsOnlyTheFunctionsOfTheEarlierRelease)
+{
+    const zthost::DynamicLibrary library(zt::test::earlier_library_path());
+    ASSERT_TRUE(library.loaded()) << library.error();
+    for (const char* name :
+         {"PasteFunc", "GeoArea", "INIReadString", "STATXSetOutputFile", "TagExists",
+          "GetDiscOnMsg", "GetDiscOffMsg", "SetTagEU", "CreateFilenameFromDate"}) {
+        EXPECT_NE(library.entry_point(name), nullptr) << name;
+    }
+    for (const char* name : {"ZtCntx32Cleanup", "ZtShowWindowsTaskbar", "ZtDllInit", "ZtDllFree",
+                             "_ZtDllInit@0", "_ZtDllFree@0", "GetDiscOnMsg@4"}) {
+        EXPECT_EQ(library.entry_point(name), nullptr) << name;
+    }
+}
+
+TEST_F(EarlierLibraryLoad, ARefusedHeapRegistrationFailsTheLoad)
+{
+    zt::test::set_environment("ZTHEAP_REFUSE", "1");
+    std::optional<zthost::DynamicLibrary> library(std::in_place, zt::test::earlier_library_path());
+#if defined(_WIN32)
+    EXPECT_FALSE(library->loaded());
+#else
+    // A shared object cannot refuse its loading: natively it stays loaded.
+    EXPECT_TRUE(library->loaded());
+#endif
+    // The report is the first binding, so it names the library "UNKNOWN".
+    const auto entries = log.take_new_entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].module_tag, "UNKNOWN         /");
+    EXPECT_EQ(entries[0].message, "ztHeap_Register failed!!");
+    library.reset();
+    // Nothing was registered, so nothing is unregistered.
+    EXPECT_EQ(heap_calls(), "ztHeap_Register(0, \"earlier/library_load.cpp\", 31) -> 0\n");
+}
+
+} // namespace

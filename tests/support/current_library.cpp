@@ -1,0 +1,29 @@
+// The current release's code in a test program: started as a host starts it,
+// by calling ZtDllInit before its scripts run, and holding the one shared
+// tag-access connection between calls.
+#include "frame/library.h"
+#include "suite_environment.h"
+#include "tag_site.h"
+#include "tagport.h"
+#include "ztfunc32.h"
+
+namespace zt::test {
+
+bool start_library_under_test()
+{
+    ZtDllInit();
+    return true;
+}
+
+void stop_library_under_test() {}
+
+void close_library_connection()
+{
+    frame::CZtFunc32_71App& app = frame::application();
+    if (app.connection != 0) {
+        TagportShutdown(app.connection);
+        app.connection = 0;
+    }
+}
+
+} // namespace zt::test
