@@ -1,6 +1,7 @@
 #include "dynamic_library.h"
 
 #if defined(_WIN32)
+#include <filesystem>
 #include <windows.h>
 #else
 #include <dlfcn.h>
@@ -11,7 +12,14 @@ namespace zthost {
 DynamicLibrary::DynamicLibrary(const std::string& path)
 {
 #if defined(_WIN32)
-    handle_ = LoadLibraryA(path.c_str());
+    // The library's own folder is searched first for the DLLs it imports, as
+    // the earlier release keeps its host libraries beside it (an altered
+    // search path needs a full path).
+    std::error_code error;
+    const std::filesystem::path full_path = std::filesystem::absolute(path, error);
+    handle_ =
+        error ? LoadLibraryA(path.c_str())
+              : LoadLibraryExA(full_path.string().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (handle_ == nullptr) {
         error_ = "LoadLibrary failed with error " + std::to_string(GetLastError());
     }

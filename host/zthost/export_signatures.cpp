@@ -10,8 +10,6 @@
 namespace zthost {
 namespace {
 
-enum class Convention { caller, callee };
-
 template <class T> constexpr ParameterType parameter_type()
 {
     if constexpr (std::is_same_v<T, float>) {
@@ -84,6 +82,7 @@ template <Convention C, class R, class... A> ExportSignature row(std::string_vie
     return {name,
             {parameter_type<A>()...},
             result_kind<R>(),
+            C,
             [](void* address, const std::vector<Value>& arguments) {
                 return call<C, R, A...>(address, arguments, std::index_sequence_for<A...>{});
             }};
@@ -135,10 +134,24 @@ const std::array<ExportSignature, 35> signatures{
     row<callee, void>("ZtDllInit"),
 };
 
+// The earlier release (3.7.0.0) leaves every export's arguments to the caller,
+// also these two.
+const std::array<ExportSignature, 2> earlier_signatures{
+    row<caller, Text, Text>("GetDiscOnMsg"),
+    row<caller, Text, Text>("GetDiscOffMsg"),
+};
+
 } // namespace
 
-const ExportSignature* find_signature(std::string_view name)
+const ExportSignature* find_signature(std::string_view name, Release release)
 {
+    if (release == Release::earlier) {
+        for (const ExportSignature& signature : earlier_signatures) {
+            if (signature.name == name) {
+                return &signature;
+            }
+        }
+    }
     for (const ExportSignature& signature : signatures) {
         if (signature.name == name) {
             return &signature;

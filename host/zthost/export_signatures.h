@@ -13,6 +13,12 @@ namespace zthost {
 
 enum class ParameterType { real, integer, text };
 
+// Who removes the arguments from the stack (differs on 32-bit Windows only).
+enum class Convention { caller, callee };
+
+// The two releases of the library differ in the convention of two exports.
+enum class Release { current, earlier };
+
 struct CallResult {
     enum class Kind { none, real, integer, text } kind = Kind::none;
     double real = 0.0;
@@ -24,11 +30,14 @@ struct ExportSignature {
     std::string_view name;
     std::vector<ParameterType> parameters;
     CallResult::Kind result;
+    Convention convention;
     // Calls the export at `address` with arguments already checked against `parameters`.
     CallResult (*invoke)(void* address, const std::vector<Value>& arguments);
 };
 
-const ExportSignature* find_signature(std::string_view name);
+// The signature of `name` as the given release exports it; null for a name
+// that no release exports.
+const ExportSignature* find_signature(std::string_view name, Release release = Release::current);
 
 // "real", "integer" or "text".
 std::string_view type_name(ParameterType type);

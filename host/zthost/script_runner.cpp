@@ -1,6 +1,7 @@
 #include "script_runner.h"
 
 #include "export_signatures.h"
+#include "library_release.h"
 #include "ztfunc32.h"
 
 #include <cstdint>
@@ -53,7 +54,7 @@ std::string signature_text(const ExportSignature& signature)
 } // namespace
 
 ScriptRunner::ScriptRunner(const DynamicLibrary& library, std::ostream& out, std::ostream& err)
-    : library_(library), out_(out), err_(err)
+    : library_(library), release_(release_of(library)), out_(out), err_(err)
 {
     add_command("echo", "print the rest of the line",
                 [](const std::string& arguments, std::ostream& out) {
@@ -104,7 +105,7 @@ int ScriptRunner::run(std::istream& script)
 
 std::string ScriptRunner::run_call(const Call& call)
 {
-    const ExportSignature* signature = find_signature(call.function);
+    const ExportSignature* signature = find_signature(call.function, release_);
     if (signature == nullptr) {
         return "no function named " + call.function + " in the library's export table";
     }

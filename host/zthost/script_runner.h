@@ -41,6 +41,8 @@ class ScriptRunner {
     };
 
     const DynamicLibrary& library_;
+    // The release decides the calling convention of some exports.
+    Release release_;
     std::ostream& out_;
     std::ostream& err_;
     std::map<std::string, Command> commands_;

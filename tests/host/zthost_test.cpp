@@ -1,5 +1,7 @@
 // The try-out host: its script syntax, and sessions against the built library.
 #include "dynamic_library.h"
+#include "export_signatures.h"
+#include "library_release.h"
 #include "script_parser.h"
 #include "script_runner.h"
 #include "script_value.h"
@@ -124,6 +126,37 @@ TEST(ZthostBuild, NamesAFunctionTheLoadedBuildDoesNotExport)
     EXPECT_EQ(runner.run(script), 1);
     EXPECT_EQ(err.str(), "line 2: GeoArea is not exported by this build\n");
     EXPECT_EQ(out.str(), "");
+}
+
+// zthost tells the releases apart by their exports and calls each with its
+// own conventions; GeoArea's circle shows which release answered.
+TEST(ZthostBuild, LoadsEitherRelease)
+{
+    struct Case {
+        std::string path;
+        zthost::Release release;
+        zthost::Convention disc_message_convention;
+        const char* geo_area;
+    };
+    for (const Case& c : {Case{zt::test::library_path(), zthost::Release::current,
+                               zthost::Convention::callee, "GeoArea( 2, 0, 3 ) -> 0\n"},
+                          Case{zt::test::earlier_library_path(), zthost::Release::earlier,
+                               zthost::Convention::caller, "GeoArea( 2, 0, 3 ) -> 12.56636\n"}}) {
+        zthost::DynamicLibrary library(c.path);
+        ASSERT_TRUE(library.loaded()) << c.path << ": " << library.error();
+        EXPECT_EQ(zthost::release_of(library), c.release) << c.path;
+        for (const char* name : {"GetDiscOnMsg", "GetDiscOffMsg"}) {
+            EXPECT_EQ(zthost::find_signature(name, c.release)->convention,
+                      c.disc_message_convention)
+                << name;
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        zthost::ScriptRunner runner(library, out, err);
+        std::istringstream script("GeoArea( 2, 0, 3 );\n");
+        EXPECT_EQ(runner.run(script), 0) << err.str();
+        EXPECT_EQ(out.str(), c.geo_area) << c.path;
+    }
 }
 
 } // namespace
