@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Try-out demo: builds the library natively (preset "demo", without the tests)
-# and runs examples/demo.zts (or the script given) through zthost, with the
-# logger stand-in bound so that the library's reports show (on standard error,
-# above the call that made them). On a fresh Debian 12 machine it first
-# installs the compiler and CMake (as root, or through sudo).
+# and runs examples/demo.zts through zthost against the current release, then
+# examples/demo-earlier.zts against the earlier release 3.7.0.0 (a script given
+# runs against both), with the logger stand-in bound so that the library's
+# reports show (on standard error, above the call that made them). On a fresh
+# Debian 12 machine it first installs the compiler and CMake (as root, or
+# through sudo).
 set -euo pipefail
 script=$(realpath "${1:-$(dirname "$0")/../examples/demo.zts}")
+earlier_script=$(realpath "${1:-$(dirname "$0")/../examples/demo-earlier.zts}")
 cd "$(dirname "$0")/.."
 
 scripts/install-missing-packages.sh cmake make g++ >/dev/null
 cmake --preset demo >/dev/null
-cmake --build --preset demo --target ZtFunc32 tagport ztdebug zthost statx >/dev/null
+cmake --build --preset demo --target ZtFunc32 ZtFunc32_earlier tagport ztdebug zthost statx >/dev/null
 
 bin="$PWD/build/demo/bin"
 demo="$PWD/build/demo/machine"
@@ -43,6 +46,9 @@ echo .tagfile | "$bin/zthost" "$bin/libZtFunc32.so" >/dev/null
 
 cd "$demo"
 status=0
+echo "=== ZtFunc32 3.8.0.0"
 "$bin/zthost" "$bin/libZtFunc32.so" "$script" || status=$?
 [ ! -e hotspots.svg ] || echo "(the picture of the desktop: $demo/hotspots.svg)"
+echo "=== ZtFunc32 3.7.0.0 (the earlier release)"
+"$bin/zthost" "$bin/3.7.0.0/libZtFunc32.so" "$earlier_script" || status=$?
 exit "$status"
