@@ -43,7 +43,8 @@ class CallFrame {
     CallFrame& operator=(const CallFrame&) = delete;
 
   private:
-    framework::ModuleState* callers_state_ = nullptr;
+    // The earlier release enters no frame and leaves it unused.
+    [[maybe_unused]] framework::ModuleState* callers_state_ = nullptr;
 };
 
 // Runs `work(args...)` inside the frame. The result is taken before the frame
