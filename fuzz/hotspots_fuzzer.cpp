@@ -468,15 +468,8 @@ void reset()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // The library is linked into this program, and its statics were made
-    // before the simulated desktop's: at exit the desktop would go first.
-    // The hook is removed before that, as a host ends with ZtCntx32Cleanup.
-    driver::windows();
-    std::atexit([] {
-        zt::hotspots::HotspotState& state = zt::hotspots::hotspot_state();
-        const std::lock_guard lock(state.lock);
-        zt::hotspots::remove_hook(state);
-    });
+    // The library is linked into this program: at exit its hook is still
+    // installed, and its exit step removes it from the desktop.
     zt::fuzz::set_up_machine();
     return 0;
 }

@@ -46,10 +46,13 @@ bool contains(const driver::Rect& rect, Point point)
 
 } // namespace
 
+// Never destroyed: a library's exit step may remove its hook after the
+// desktop's own statics would have gone (at process exit they go in reverse
+// order of construction, and the desktop is made at its first use).
 SimulatedDesktop& SimulatedDesktop::instance()
 {
-    static SimulatedDesktop desktop;
-    return desktop;
+    static auto* const desktop = new SimulatedDesktop;
+    return *desktop;
 }
 
 ThreadId SimulatedDesktop::current_thread()
