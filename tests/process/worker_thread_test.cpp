@@ -1,0 +1,82 @@
+// A module unloaded while one of its worker threads still runs stays loaded
+// until the worker is done, and then goes.
+#include "library_handle.h"
+#include "test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool unloaded_within(const std::string& path, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (zt::test::library_is_loaded(path)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+// Work that waits, once it has begun, until the test opens the gate.
+class Gate {
+  public:
+    static void pass(void* gate)
+    {
+        auto& self = *static_cast<Gate*>(gate);
+        std::unique_lock lock(self.mutex_);
+        self.entered_ = true;
+        self.changed_.notify_all();
+        self.changed_.wait(lock, [&self] { return self.open_; });
+    }
+    bool wait_until_entered()
+    {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, 10s, [this] { return entered_; });
+    }
+    void open()
+    {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool entered_ = false;
+    bool open_ = false;
+};
+
+TEST(WorkerThread, KeepsItsModuleLoadedUntilItHasRun)
+{
+#if defined(_WIN32)
+    const std::string path = zt::test::bin_directory() + "worker_probe.dll";
+#else
+    const std::string path = zt::test::bin_directory() + "worker_probe.so";
+#endif
+    using StartFn = bool (*)(void (*)(void*), void*);
+    zt::test::LibraryHandle probe(path);
+    ASSERT_TRUE(probe.loaded());
+    const auto start = reinterpret_cast<StartFn>(probe.entry("start_probe_worker"));
+    ASSERT_NE(start, nullptr);
+
+    Gate gate;
+    ASSERT_TRUE(start(Gate::pass, &gate));
+    ASSERT_TRUE(gate.wait_until_entered());
+    probe.unload();
+    EXPECT_TRUE(zt::test::library_is_loaded(path)); // the worker's reference holds it
+    gate.open();
+    EXPECT_TRUE(unloaded_within(path, 10s));
+}
+
+} // namespace
