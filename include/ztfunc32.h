@@ -133,6 +133,27 @@ ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name) ZT_NOEXCEPT;
 ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name) ZT_NOEXCEPT;
 ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name) ZT_NOEXCEPT;
 
+/* Shutdown for scripts: 1 log off, 2 shut down, 3 restart, 4 power off, all
+ * forced (running programs are closed without being asked). ZtShutDownWinNT40
+ * enables the shutdown privilege first and returns 0 when the shutdown
+ * started, -10 when it started without the process token, -1 when the system
+ * refused it, -11 both; ZtShutDownWin95 returns 0 or -1. Both return -2 for
+ * any other code and do nothing. */
+ZT_API int32_t ZT_CALLER ZtShutDownWinNT40(int32_t shut_down_flag) ZT_NOEXCEPT;
+ZT_API int32_t ZT_CALLER ZtShutDownWin95(int32_t shut_down_flag) ZT_NOEXCEPT;
+
+/* 1 on the NT line of Windows, 0 on the Windows 95 line, -1 otherwise or when
+ * the version cannot be read. */
+ZT_API int32_t ZT_CALLER SystemIsNT(void) ZT_NOEXCEPT;
+
+/* Sounds a tone (37 to 14000 Hz are useful) for `duration_ms` milliseconds on
+ * a thread of its own and returns at once. */
+ZT_API void ZT_CALLER ZtBeep32(int32_t frequency, int32_t duration_ms) ZT_NOEXCEPT;
+
+/* Brings the taskbar (window class "Shell_TrayWnd") to the front, or shows a
+ * message box saying it cannot be found. */
+ZT_API void ZT_CALLER ZtShowWindowsTaskbar(void) ZT_NOEXCEPT;
+
 /* Tag queries. TagExists: the tag's type code (1 discrete, 2 integer, 3 real,
  * 4 message) or a negative failure code. GetDiscOnMsg / GetDiscOffMsg: the
  * text of the discrete tag's ".OnMsg" / ".OffMsg" message field, or a failure
