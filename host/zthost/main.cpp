@@ -8,6 +8,10 @@
 #include "standin_folder.h"
 #include "tag_commands.h"
 
+#if !defined(_WIN32)
+#include "system_commands.h"
+#endif
+
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -58,6 +62,9 @@ int main(int argc, char** argv)
     runner.add_command("run", "run a command line through the system's shell", run_shell_command);
     zthost::add_tag_commands(runner);
     zthost::add_desktop_commands(runner);
+#if !defined(_WIN32)
+    zthost::add_system_commands(runner);
+#endif
     int failures = 0;
     if (argc == 3) {
         std::ifstream script(argv[2]);
