@@ -4,6 +4,7 @@
 // the call (checked_call.S).
 #include "checked_call.h"
 #include "export_signature.h"
+#include "platform/desktop_driver.h"
 #include "scratch_folder.h"
 #include "tagport.h"
 #include "test_environment.h"
@@ -164,8 +165,29 @@ class CallingConventions : public testing::Test {
     std::array<char, 1024> buffer_{};
 };
 
+// A taskbar window of this process for ZtShowWindowsTaskbar to raise: without
+// one, it would wait for a click on its message box.
+class Taskbar {
+  public:
+    Taskbar()
+        : window_(
+              zt::platform::driver::create_window({"Shell_TrayWnd", "", nullptr, 0, 990, 1280, 34}))
+    {
+    }
+    ~Taskbar() { zt::platform::driver::destroy_window(window_); }
+    Taskbar(const Taskbar&) = delete;
+    Taskbar& operator=(const Taskbar&) = delete;
+
+    bool made() const { return window_ != nullptr; }
+
+  private:
+    zt::platform::WindowHandle window_;
+};
+
 TEST_F(CallingConventions, EveryExportRemovesTheArgumentBytesOfTheTableAndKeepsTheSavedRegisters)
 {
+    const Taskbar taskbar;
+    ASSERT_TRUE(taskbar.made());
     const LoadedLibrary library(zt::test::library_path());
     ASSERT_TRUE(library.loaded()) << zt::test::library_path();
     for (const ExportRow& row : export_rows) {
