@@ -1,7 +1,7 @@
 // A module unloaded while one of its worker threads still runs stays loaded
 // until the worker is done, and then goes: the tone workers of the library, and
 // the mechanism under them, with work the test holds for as long as it likes.
-#include "library_handle.h"
+#include "dynamic_library.h"
 #include "platform/system_driver.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -72,15 +73,15 @@ TEST(WorkerThread, KeepsItsModuleLoadedUntilItHasRun)
     const std::string path = zt::test::bin_directory() + "worker_probe.so";
 #endif
     using StartFn = bool (*)(void (*)(void*), void*);
-    zt::test::LibraryHandle probe(path);
-    ASSERT_TRUE(probe.loaded());
-    const auto start = reinterpret_cast<StartFn>(probe.entry("start_probe_worker"));
+    std::optional<zthost::DynamicLibrary> probe(std::in_place, path);
+    ASSERT_TRUE(probe->loaded()) << probe->error();
+    const auto start = reinterpret_cast<StartFn>(probe->entry_point("start_probe_worker"));
     ASSERT_NE(start, nullptr);
 
     Gate gate;
     ASSERT_TRUE(start(Gate::pass, &gate));
     ASSERT_TRUE(gate.wait_until_entered());
-    probe.unload();
+    probe.reset();                                  // unloads it
     EXPECT_TRUE(zt::test::library_is_loaded(path)); // the worker's reference holds it
     gate.open();
     EXPECT_TRUE(unloaded_within(path, 10s));
@@ -90,9 +91,9 @@ TEST(ToneWorker, KeepsItsLibraryLoadedUntilTheToneHasEnded)
 {
     zt::test::use_fresh_emulated_machine();
     const std::string path = zt::test::library_path();
-    zt::test::LibraryHandle library(path);
-    ASSERT_TRUE(library.loaded());
-    const auto beep = reinterpret_cast<BeepFn>(library.entry("ZtBeep32"));
+    std::optional<zthost::DynamicLibrary> library(std::in_place, path);
+    ASSERT_TRUE(library->loaded()) << library->error();
+    const auto beep = reinterpret_cast<BeepFn>(library->entry_point("ZtBeep32"));
     ASSERT_NE(beep, nullptr);
 #if defined(_WIN32)
     // The library's own Beep returns at once under Wine; its workers still run
@@ -100,7 +101,7 @@ TEST(ToneWorker, KeepsItsLibraryLoadedUntilTheToneHasEnded)
     for (int tone = 0; tone < 16; ++tone) {
         beep(440, 10);
     }
-    library.unload();
+    library.reset();
 #else
     // The loaded library shares the simulated system with this test, which
     // holds the tone until the library has been unloaded.
@@ -108,7 +109,7 @@ TEST(ToneWorker, KeepsItsLibraryLoadedUntilTheToneHasEnded)
     driver::hold_tones();
     beep(440, 1000);
     ASSERT_EQ(driver::take_calls(1, 10s), std::vector<std::string>{"Beep 440 1000"});
-    library.unload();
+    library.reset();
     EXPECT_TRUE(zt::test::library_is_loaded(path));
     driver::release_tones();
     EXPECT_TRUE(driver::wait_for_workers(10s));
