@@ -198,7 +198,11 @@ void SimulatedSystem::record(std::string call, bool done)
 
 bool get_version(OsVersionInfo& info) noexcept
 {
-    return SimulatedSystem::instance().get_version(info);
+    try {
+        return SimulatedSystem::instance().get_version(info);
+    } catch (...) {
+        return false;
+    }
 }
 
 TokenHandle open_process_token(std::uint32_t access) noexcept

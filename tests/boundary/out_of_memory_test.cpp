@@ -152,6 +152,19 @@ TEST(OutOfMemory, NoAllocationOfACallEndsTheProcessOrGivesAnUnspecifiedResult)
              return one_of(result, {0, -2, -3, -4, -5, -6, -7, -8, -9, -10, -13, -20, -21}) &&
                     (result == 0 ? tags == tags_after : tags == tags_before || tags == tags_after);
          }},
+        {"SystemIsNT", true,
+         [] {
+             return one_of(returned(SystemIsNT()), {1, -1});
+         }},
+        {"ZtShutDownWinNT40", true,
+         [] {
+             return one_of(returned(ZtShutDownWinNT40(1)), {0, -1, -10, -11});
+         }},
+        {"ZtBeep32", true,
+         [] {
+             ZtBeep32(440, 10);
+             return returned(true);
+         }},
     };
     for (const ExportCall& export_call : calls) {
         std::size_t n = 1;
