@@ -208,25 +208,47 @@ def collect_returns(bodies, address, depth=0):
         instruction = line.split("\t")[-1].strip()
         if instruction.startswith("ret"):
             returns.append(instruction)
-        jump = re.match(r"jmp\s+([0-9a-f]+) <", instruction)
+        jump = re.match(r"jmp\s+(?:0x)?([0-9a-f]+)\b(?!:)", instruction)
         if jump and depth < 3 and int(jump.group(1), 16) in bodies:
             returns += collect_returns(bodies, int(jump.group(1), 16), depth + 1)
     return returns
 
 
+def function_starts(dll, objdump):
+    """Start address -> name of each function. A shipped DLL is stripped, and
+    its symbols are in the debug file beside it (named by .gnu_debuglink)."""
+    debug_file = dll + ".debug"
+    if not os.path.exists(debug_file):
+        return {}
+    nm = re.sub(r"objdump$", "nm", objdump)
+    symbols = subprocess.run([nm, debug_file], check=True, capture_output=True,
+                             text=True).stdout
+    starts = {}
+    for line in symbols.splitlines():
+        fields = line.split()
+        if len(fields) == 3 and fields[1] in ("T", "t"):
+            starts.setdefault(int(fields[0], 16), fields[2])
+    return starts
+
+
 def check_returns(dll, image, exports, expected, objdump, failures):
     listing = subprocess.run([objdump, "-d", "--no-show-raw-insn", dll], check=True,
                              capture_output=True, text=True).stdout
-    starts = {}
+    starts = function_starts(dll, objdump)
     current = None
     bodies = {}
     for line in listing.splitlines():
         label = re.match(r"^([0-9a-f]+) <(.*)>:$", line)
+        instruction = re.match(r"^\s*([0-9a-f]+):", line)
         if label:
             current = int(label.group(1), 16)
-            starts[current] = label.group(2)
+            starts.setdefault(current, label.group(2))
             bodies[current] = []
-        elif current is not None:
+            continue
+        if instruction and int(instruction.group(1), 16) in starts:
+            current = int(instruction.group(1), 16)
+            bodies.setdefault(current, [])
+        if current is not None:
             bodies[current].append(line)
     for name, (ordinal, convention, argument_bytes) in expected.items():
         if name not in exports:
