@@ -9,6 +9,7 @@
 set -euo pipefail
 script=$(realpath "${1:-$(dirname "$0")/../examples/demo.zts}")
 earlier_script=$(realpath "${1:-$(dirname "$0")/../examples/demo-earlier.zts}")
+examples=$(realpath "$(dirname "$0")/../examples")
 cd "$(dirname "$0")/.."
 
 scripts/install-missing-packages.sh cmake make g++ >/dev/null
@@ -49,6 +50,10 @@ status=0
 echo "=== ZtFunc32 3.8.0.0"
 "$bin/zthost" "$bin/libZtFunc32.so" "$script" || status=$?
 [ ! -e hotspots.svg ] || echo "(the picture of the desktop: $demo/hotspots.svg)"
+if [ $# -eq 0 ]; then
+    echo "=== ZtFunc32 3.8.0.0: system control over the simulated system"
+    "$bin/zthost" "$bin/libZtFunc32.so" "$examples/demo-system.zts" || status=$?
+fi
 echo "=== ZtFunc32 3.7.0.0 (the earlier release)"
 "$bin/zthost" "$bin/3.7.0.0/libZtFunc32.so" "$earlier_script" || status=$?
 exit "$status"
