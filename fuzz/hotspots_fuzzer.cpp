@@ -21,6 +21,7 @@
 // from the head; leaving writes "" to the tag left, entering the value.
 // After every step the tag texts the tag-access stand-in holds must be the
 // model's, and ZtCntx32's result the model's.
+#include "ascii_text.h"
 #include "frame/library.h"
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
@@ -28,12 +29,12 @@
 #include "platform/desktop_driver.h"
 #include "tag_database.h"
 #include "tagport.h"
+#include "text_argument.h"
 #include "ztfunc32.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -46,6 +47,8 @@ namespace {
 
 namespace driver = zt::platform::driver;
 using zt::fuzz::FuzzInput;
+using zt::fuzz::same_ignoring_case;
+using Text = zt::fuzz::TextArgument;
 using zt::platform::Point;
 using zt::platform::WindowHandle;
 
@@ -68,24 +71,6 @@ constexpr const char* tag_choices[] = {"Msg1", "Msg2", "Msg3", "msg1", "Flow", "
 std::string database_file()
 {
     return zt::fuzz::machine_root() + "/c/tagport.tags";
-}
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool same_ignoring_case(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 struct Hotspot {
@@ -114,49 +99,42 @@ class Model {
 
     void run()
     {
-        while (!in_.empty()) {
-            step(in_.byte() % 6);
+        in_.each_operation(6, [this](int op) {
+            step(op);
             check_texts();
-        }
+        });
     }
 
   private:
     // ---- arguments ----
 
-    struct Text {
-        const char* pointer = nullptr;
-        std::string value;
-    };
-
     Text text(bool tag)
     {
-        Text text;
+        std::string value;
         const std::uint8_t source = in_.byte();
         switch (source % 4) {
         case 0:
-            return text;
+            return {};
         case 1:
-            text.value = in_.text();
+            value = in_.text();
             break;
         case 2: {
             const std::vector<driver::WindowInfo> windows = driver::windows();
             if (!tag && !windows.empty()) {
-                text.value = windows[in_.byte() % windows.size()].title;
+                value = windows[in_.byte() % windows.size()].title;
                 break;
             }
-            text.value = tag_choices[in_.byte() % std::size(tag_choices)];
+            value = tag_choices[in_.byte() % std::size(tag_choices)];
             break;
         }
         default:
-            text.value = tag_choices[in_.byte() % std::size(tag_choices)];
+            value = tag_choices[in_.byte() % std::size(tag_choices)];
             if (!tag) {
-                text.value = "Main";
+                value = "Main";
             }
             break;
         }
-        owned_.push_back(text.value);
-        text.pointer = owned_.back().c_str();
-        return text;
+        return owned_.keep(std::move(value));
     }
 
     // A coordinate of ZtCntx32: small, or (rarely) any 32-bit number.
@@ -430,7 +408,7 @@ class Model {
     }
 
     FuzzInput& in_;
-    std::deque<std::string> owned_;
+    zt::fuzz::ArgumentTexts owned_;
     std::vector<Hotspot> hotspots_;
     std::optional<std::size_t> current_;
     std::map<std::string, std::string> table_; // tag table key -> database name
@@ -441,8 +419,9 @@ class Model {
 };
 
 // Everything an input leaves behind goes: hotspots, hook, tags, connection,
-// windows; the tag database starts again with empty texts.
-void reset()
+// windows. Done at the end of every input, so that libFuzzer sees no memory
+// kept and does not run the input again to look for a leak.
+void release_everything()
 {
     ZtCntx32Cleanup();
     zt::hotspots::HotspotState& state = zt::hotspots::hotspot_state();
@@ -461,25 +440,35 @@ void reset()
             driver::destroy_window(info.handle);
         }
     }
-    std::ofstream(database_file(), std::ios::binary | std::ios::trunc) << database;
+}
+
+// Installs the hook again as the process ends, after the last input let it
+// go: a host that ends without ZtCntx32Cleanup leaves it installed, and the
+// library's exit step (a static destroyed after this runs) must remove it
+// from a desktop that is still there.
+void end_with_hook_installed()
+{
+    driver::create_window({host_class, "Main", nullptr, 100, 100, 400, 300});
+    ZtCntx32("Main", 0, 0, 10, 10, "Msg1", "at exit");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // The library is linked into this program: at exit its hook is still
-    // installed, and its exit step removes it from the desktop.
     zt::fuzz::set_up_machine();
+    std::atexit(end_with_hook_installed);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    reset();
+    // The tag database starts again with empty texts.
+    std::ofstream(database_file(), std::ios::binary | std::ios::trunc) << database;
     FuzzInput in(data, size);
     // The host runtime's main window "Main", as the tests have it.
     driver::create_window({host_class, "Main", nullptr, 100, 100, 400, 300});
     Model(in).run();
+    release_everything();
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
 #include "numeric/clock.h"
+#include "text_argument.h"
 #include "ztfunc32.h"
 
 #include <cmath>
@@ -34,6 +35,7 @@
 namespace {
 
 using zt::fuzz::FuzzInput;
+using zt::fuzz::TextArgument;
 
 [[noreturn]] void fail(const char* what)
 {
@@ -165,36 +167,23 @@ const char* const time_zones[] = {"UTC0",
                                   "CET-1CEST,M3.5.0,M10.5.0/3"};
 
 // The shared result buffer, as the first call returned it.
-const char* shared_buffer()
+const zt::fuzz::SharedBuffer& shared_buffer()
 {
-    static const char* const buffer = CreateFilenameFromDate(nullptr, nullptr, nullptr, 0);
+    static const zt::fuzz::SharedBuffer buffer(CreateFilenameFromDate(nullptr, nullptr, nullptr, 0),
+                                               result_capacity);
     return buffer;
 }
 
-struct TextArgument {
-    const char* pointer = nullptr;
-    std::string owned;
-};
-
-void read_text_argument(FuzzInput& in, TextArgument& argument)
+TextArgument text_argument(FuzzInput& in, zt::fuzz::ArgumentTexts& texts)
 {
     switch (in.byte() % 3) {
     case 0:
-        argument.pointer = nullptr;
-        break;
+        return {};
     case 1:
-        argument.owned = in.text();
-        argument.pointer = argument.owned.c_str();
-        break;
+        return texts.keep(in.text());
     default:
-        argument.pointer = shared_buffer() + in.byte() % (result_capacity + 1);
-        break;
+        return shared_buffer().pointer_into(in);
     }
-}
-
-std::string text_of(const TextArgument& argument)
-{
-    return argument.pointer != nullptr ? std::string(argument.pointer) : std::string();
 }
 
 // The date part written the plain way: formats of 1 to 3 letters, each d, m
@@ -243,21 +232,19 @@ void date_call(FuzzInput& in)
     } else {
         unsetenv("TZ");
     }
-    TextArgument format;
-    TextArgument prefix;
-    TextArgument postfix;
-    read_text_argument(in, format);
-    read_text_argument(in, prefix);
-    read_text_argument(in, postfix);
+    zt::fuzz::ArgumentTexts texts;
+    const TextArgument format = text_argument(in, texts);
+    const TextArgument prefix = text_argument(in, texts);
+    const TextArgument postfix = text_argument(in, texts);
     const std::int32_t days = in.int32();
 
     const std::string expected =
-        (text_of(prefix) + expected_date_part(text_of(format), now, days) + text_of(postfix))
+        (prefix.value + expected_date_part(format.value, now, days) + postfix.value)
             .substr(0, result_capacity);
     zt::numeric::set_clock_for_testing([now] { return now; });
     const char* result =
         CreateFilenameFromDate(format.pointer, prefix.pointer, postfix.pointer, days);
-    if (result != shared_buffer()) {
+    if (result != shared_buffer().start()) {
         fail("the result is not the shared result buffer");
     }
     if (std::memchr(result, '\0', result_capacity + 1) == nullptr || expected != result) {

@@ -4,14 +4,18 @@
 // Input: names separated by NUL bytes. A name that starts with byte 0x01 and a
 // count byte c stands for the rest of it repeated 256 * c + 1 times (at most
 // 70000 bytes), so that names longer than 65535 characters, whose positions
-// wrap, are reached. The
-// name "\x02" stands for a null name, "\x03" for a null buffer: neither may
-// write anything or change the result.
+// wrap, are reached; only the first four such names of an input are repeated
+// (the rest are passed as they stand), so that an input costs at most a few
+// hundred kilobytes of text. The name "\x02" stands for a null name, "\x03"
+// for a null buffer: neither may write anything or change the result.
 //
 // Each buffer is exactly as large as the caller must provide (the name's
-// length plus 58 bytes), on the heap, so that the address sanitizer sees any
-// write beyond it. The text and result are checked against the template table
-// read the plain way.
+// length plus 58 bytes): the tail of one heap block that is reused from call
+// to call, so that the address sanitizer sees any write beyond it, filled
+// with non-zero bytes first, so that a text left unterminated runs into the
+// sanitizer as well. The text and result are checked against the template
+// table read the plain way.
+#include "ascii_text.h"
 #include "frame/template_table.h"
 #include "ztfunc32.h"
 
@@ -19,6 +23,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,33 +39,16 @@ void fail(const char* what, std::string_view name)
     std::abort();
 }
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool same_letters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::vector<std::string> names_of(const std::uint8_t* data, std::size_t size)
 {
     std::vector<std::string> names;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
+    int repeats_left = 4;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\0');
         std::string name(rest.substr(0, end));
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (name.size() >= 2 && name[0] == '\x01') {
+        if (name.size() >= 2 && name[0] == '\x01' && repeats_left-- > 0) {
             const std::string unit = name.substr(2);
             const std::size_t copies = 256 * static_cast<unsigned char>(name[1]) + 1;
             const std::size_t length =
@@ -76,6 +64,22 @@ std::vector<std::string> names_of(const std::uint8_t* data, std::size_t size)
         names.push_back(std::move(name));
     }
     return names;
+}
+
+// A buffer of exactly `size` bytes that ends where its heap block ends. The
+// block grows when a longer name needs it and is otherwise kept: a fresh
+// block of 70 kilobytes per call costs the sanitizer a mapping each time.
+char* buffer_of_size(std::size_t size)
+{
+    static std::unique_ptr<char[]> block;
+    static std::size_t block_size = 0;
+    if (size > block_size) {
+        block = std::make_unique_for_overwrite<char[]>(size);
+        block_size = size;
+    }
+    char* buffer = block.get() + (block_size - size);
+    std::memset(buffer, 0x5A, size);
+    return buffer;
 }
 
 } // namespace
@@ -96,13 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             continue;
         }
-        const auto buffer = std::make_unique<char[]>(name.size() + buffer_margin);
-        const std::int32_t result = PasteFunc(name.c_str(), buffer.get());
-        const std::string_view text(buffer.get());
+        char* const buffer = buffer_of_size(name.size() + buffer_margin);
+        const std::int32_t result = PasteFunc(name.c_str(), buffer);
+        const std::string_view text(buffer);
 
         const zt::frame::CallTemplate* row = nullptr;
         for (const zt::frame::CallTemplate& candidate : zt::frame::call_templates) {
-            if (same_letters(name, candidate.function_name)) {
+            if (zt::fuzz::same_ignoring_case(name, candidate.function_name)) {
                 row = &candidate;
             }
         }

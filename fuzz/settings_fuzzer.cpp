@@ -22,11 +22,13 @@
 // write not even that; a read's text fits the shared buffer; the STATX
 // results are the ones the exports can give, -1 exactly when the tool is
 // missing, and what they report written is in "statx.ini".
+#include "file_bytes.h"
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
 #include "platform/posix/profile_file.h"
 #include "platform/search_path.h"
 #include "settings/statx_keys.h"
+#include "text_argument.h"
 #include "ztfunc32.h"
 
 #include <array>
@@ -34,12 +36,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,6 +48,10 @@ namespace {
 namespace fs = std::filesystem;
 namespace statx = zt::settings::statx;
 using zt::fuzz::FuzzInput;
+using zt::fuzz::SharedBuffer;
+using zt::fuzz::TextArgument;
+using Text = TextArgument;
+using zt::fuzz::file_bytes;
 
 constexpr std::size_t shared_capacity = 131;
 constexpr std::size_t read_capacity = 130;
@@ -58,22 +62,10 @@ constexpr std::size_t read_capacity = 130;
     std::abort();
 }
 
-const char* shared_buffer()
+const SharedBuffer& shared_buffer()
 {
-    static const char* const buffer = INIReadString(nullptr, nullptr, nullptr);
+    static const SharedBuffer buffer(INIReadString(nullptr, nullptr, nullptr), shared_capacity);
     return buffer;
-}
-
-std::optional<std::string> bytes_of(const std::string& path)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // What one input does and has used so far.
@@ -83,43 +75,30 @@ class Session {
 
     void run()
     {
-        while (!in_.empty()) {
-            step(in_.byte() % 9);
-        }
+        in_.each_operation(9, [this](int op) { step(op); });
     }
 
   private:
-    struct Text {
-        const char* pointer = nullptr;
-        std::string value; // what pointer points to, when not null
-    };
-
     // A text argument; a pointer into the shared buffer stays a pointer, so
     // that the export reads the buffer it may write.
     Text text()
     {
-        Text text;
         switch (in_.byte() % 4) {
         case 0:
-            return text;
-        case 1:
-            text.value = in_.text();
-            remember(text.value);
-            break;
+            return {};
+        case 1: {
+            std::string value = in_.text();
+            remember(value);
+            return owned_.keep(std::move(value));
+        }
         case 2:
             if (used_.empty()) {
-                return text;
+                return {};
             }
-            text.value = used_[in_.byte() % used_.size()];
-            break;
+            return owned_.keep(used_[in_.byte() % used_.size()]);
         default:
-            text.pointer = shared_buffer() + in_.byte() % (shared_capacity + 1);
-            text.value = text.pointer;
-            return text;
+            return shared_buffer().pointer_into(in_);
         }
-        owned_.push_back(text.value);
-        text.pointer = owned_.back().c_str();
-        return text;
     }
 
     // A file name argument that stays inside the machine; null when the
@@ -132,13 +111,10 @@ class Session {
         }
         const std::string contained = zt::fuzz::contained_name(name.value);
         if (contained != name.value) {
-            if (name.pointer >= shared_buffer() &&
-                name.pointer <= shared_buffer() + shared_capacity) {
+            if (shared_buffer().holds(name.pointer)) {
                 return {};
             }
-            name.value = contained;
-            owned_.push_back(contained);
-            name.pointer = owned_.back().c_str();
+            name = owned_.keep(contained);
         }
         files_[path_of(name.pointer)] = true;
         return name;
@@ -153,19 +129,25 @@ class Session {
         }
     }
 
-    static std::string path_of(const char* file)
+    // The file a name stands for, resolved once per name and input: the
+    // machine holds no links, so the answer does not change.
+    const std::string& path_of(const char* file)
     {
+        const auto known = paths_.find(file);
+        if (known != paths_.end()) {
+            return known->second;
+        }
         const fs::path path = zt::platform::posix::profile_file_path(file);
         std::error_code error;
         const fs::path canonical = fs::weakly_canonical(path, error);
-        return error ? path.string() : canonical.string();
+        return paths_[file] = error ? path.string() : canonical.string();
     }
 
     std::map<std::string, std::optional<std::string>> snapshot() const
     {
         std::map<std::string, std::optional<std::string>> files;
         for (const auto& [path, used] : files_) {
-            files[path] = bytes_of(path);
+            files[path] = file_bytes(path);
         }
         return files;
     }
@@ -176,7 +158,7 @@ class Session {
                                     const std::string& written, bool succeeded) const
     {
         for (const auto& [path, bytes] : before) {
-            if ((path != written || !succeeded) && bytes_of(path) != bytes) {
+            if ((path != written || !succeeded) && file_bytes(path) != bytes) {
                 std::fprintf(stderr, "%s changed\n", path.c_str());
                 fail(succeeded ? "a write changed another file" : "a failed write changed a file");
             }
@@ -258,7 +240,7 @@ class Session {
             return;
         }
         const char* result = INIReadString(name.pointer, section.pointer, key.pointer);
-        if (result != shared_buffer() || std::strlen(result) > read_capacity) {
+        if (result != shared_buffer().start() || std::strlen(result) > read_capacity) {
             fail("a read's text is not in the shared buffer or too long");
         }
     }
@@ -391,7 +373,8 @@ class Session {
     FuzzInput& in_;
     std::vector<std::string> used_;
     std::size_t next_ = 0;
-    std::deque<std::string> owned_; // texts handed to the exports; they never move
+    zt::fuzz::ArgumentTexts owned_;
+    std::map<std::string, std::string> paths_;
     std::map<std::string, bool> files_;
     bool tool_present_ = tool_elsewhere();
 };

@@ -25,6 +25,7 @@
 // default directory, the answers are those of the database: the tag's type,
 // its message text, 0 for an integer or real tag whose record lies inside
 // the file.
+#include "file_bytes.h"
 #include "frame/library.h"
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
@@ -33,24 +34,25 @@
 #include "tag_file.h"
 #include "tagport.h"
 #include "test_environment.h"
+#include "text_argument.h"
 #include "ztfunc32.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace {
 
 namespace fs = std::filesystem;
+using zt::fuzz::file_bytes;
 using zt::fuzz::FuzzInput;
+using Name = zt::fuzz::TextArgument;
 
 constexpr std::size_t name_capacity = 130; // characters, without the terminator
 constexpr std::size_t message_capacity = 131;
@@ -72,18 +74,6 @@ std::string database_file()
 std::string tag_file()
 {
     return site() + "/tagname.x";
-}
-
-std::optional<std::string> bytes_of(const std::string& path)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // Whether this process holds `path` open.
@@ -144,47 +134,38 @@ class Session {
 
     void run()
     {
-        while (!in_.empty()) {
-            step(in_.byte() % 8);
-        }
+        in_.each_operation(8, [this](int op) { step(op); });
     }
 
   private:
-    struct Name {
-        const char* pointer = nullptr;
-        std::string value;
-    };
-
     Name name()
     {
-        Name name;
+        std::string value;
         switch (in_.byte() % 4) {
         case 0:
-            return name;
+            return {};
         case 1:
-            name.value = in_.text();
+            value = in_.text();
             break;
         case 2:
         case 3: {
             const auto& entries = database_.entries();
             const std::uint8_t pick = in_.byte();
             if (!entries.empty()) {
-                name.value = entries[pick % entries.size()].name;
+                value = entries[pick % entries.size()].name;
             }
             for (const std::string_view suffix : {".OnMsg", ".OffMsg"}) {
-                if (pick & 0x80 && ends_with_ascii_case(name.value, suffix)) {
-                    name.value.resize(name.value.size() - suffix.size());
+                if (pick & 0x80 && ends_with_ascii_case(value, suffix)) {
+                    value.resize(value.size() - suffix.size());
                 }
             }
             if ((pick & 0x40) != 0) {
-                name.value.append(in_.byte(), name.value.empty() ? 'x' : name.value.back());
+                value.append(in_.byte(), value.empty() ? 'x' : value.back());
             }
             break;
         }
         }
-        owned_.push_back(name.value);
-        name.pointer = owned_.back().c_str();
-        return name;
+        return owned_.keep(std::move(value));
     }
 
     // The database as the stand-in sees it, when that is certain: the file
@@ -307,9 +288,9 @@ class Session {
         const Name tag = name();
         const bool null_units = (in_.byte() & 1) != 0;
         const std::string units = in_.text();
-        const std::optional<std::string> before = bytes_of(tag_file());
+        const std::optional<std::string> before = file_bytes(tag_file());
         const std::int32_t result = SetTagEU(tag.pointer, null_units ? nullptr : units.c_str());
-        const std::optional<std::string> after = bytes_of(tag_file());
+        const std::optional<std::string> after = file_bytes(tag_file());
 
         if (!is_failure_code(result, {0, -2, -3, -4, -5, -6, -7, -8, -9, -10, -13})) {
             fail("SetTagEU gave a result it cannot give");
@@ -390,7 +371,7 @@ class Session {
     }
 
     FuzzInput& in_;
-    std::deque<std::string> owned_;
+    zt::fuzz::ArgumentTexts owned_;
     tagport::TagDatabase database_;
     bool database_known_ = false;
     bool faults_ = false;
@@ -414,5 +395,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::create_directories(site());
     FuzzInput in(data, size);
     Session(in).run();
+    // What the input made is let go before it ends, so that libFuzzer sees
+    // no memory kept and does not run the input again to look for a leak.
+    close_library_connection();
     return 0;
 }

@@ -43,6 +43,14 @@ for target in "${targets[@]}"; do
     options=(-max_total_time="$seconds" -timeout=120 -rss_limit_mb=2560 -print_final_stats=1
              -artifact_prefix="$findings/")
     [ ! -f "fuzz/dict/$target.dict" ] || options+=(-dict="fuzz/dict/$target.dict")
+    # Inputs are sequences of calls: a few hundred bytes make dozens of them,
+    # and longer ones only repeat what shorter ones reach, at a fraction of
+    # the executions. The script parser takes whole scripts.
+    case $target in
+        zthost_script) ;;
+        tags | profile) options+=(-max_len=1024) ;;
+        *) options+=(-max_len=512) ;;
+    esac
     echo "=== fuzz_$target for ${seconds}s"
     touch "$findings/.started"
     status=0

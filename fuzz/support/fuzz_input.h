@@ -64,6 +64,15 @@ class FuzzInput {
         return std::string(taken);
     }
 
+    // Calls step(op) with op the next byte modulo `kinds`, operation after
+    // operation, until the input is used up.
+    template <class Step> void each_operation(int kinds, Step&& step)
+    {
+        while (!empty()) {
+            step(byte() % kinds);
+        }
+    }
+
     // Everything not read yet.
     std::string_view rest()
     {
