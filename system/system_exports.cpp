@@ -1,8 +1,9 @@
-// Exports of system control: shutdown, OS detection, tone and taskbar.
-#include "frame/library.h"
+// Exports of system control that both releases have: shutdown, OS detection
+// and tone. The current release runs them in its per-call frame (but
+// ZtShutDownWin95, which uses no framework service); the earlier one has none.
+#include "frame/call_frame.h"
 #include "system/os_version.h"
 #include "system/shutdown.h"
-#include "system/taskbar.h"
 #include "system/tone.h"
 #include "ztfunc32.h"
 
@@ -29,11 +30,6 @@ ZT_API void ZT_CALLER ZtBeep32(int32_t frequency, int32_t duration_ms) ZT_NOEXCE
 ZT_API int32_t ZT_CALLER SystemIsNT(void) ZT_NOEXCEPT
 {
     return in_call_frame(zt::system::system_is_nt);
-}
-
-ZT_API void ZT_CALLER ZtShowWindowsTaskbar(void) ZT_NOEXCEPT
-{
-    in_call_frame(zt::system::show_taskbar);
 }
 
 } // extern "C"

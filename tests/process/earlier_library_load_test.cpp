@@ -65,7 +65,8 @@ TEST_F(EarlierLibraryLoad, ExportsOnlyTheFunctionsOfTheEarlierRelease)
     ASSERT_TRUE(library.loaded()) << library.error();
     for (const char* name :
          {"PasteFunc", "GeoArea", "INIReadString", "STATXSetOutputFile", "TagExists",
-          "GetDiscOnMsg", "GetDiscOffMsg", "SetTagEU", "CreateFilenameFromDate"}) {
+          "GetDiscOnMsg", "GetDiscOffMsg", "SetTagEU", "CreateFilenameFromDate",
+          "ZtShutDownWinNT40", "ZtShutDownWin95", "ZtBeep32", "SystemIsNT"}) {
         EXPECT_NE(library.entry_point(name), nullptr) << name;
     }
     for (const char* name : {"ZtCntx32Cleanup", "ZtShowWindowsTaskbar", "ZtDllInit", "ZtDllFree",
