@@ -1,5 +1,6 @@
 #include "earlier/library_load.h"
 
+#include "earlier/hotspot_registration.h"
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
 #include "ztheap.h"
@@ -37,6 +38,7 @@ bool load_library(void* module_instance) noexcept
 
 void unload_library() noexcept
 {
+    release_hotspots_at_unload();
     // A load that was refused registered nothing, and nothing is unregistered
     // when the system unloads the library after it.
     if (registered) {

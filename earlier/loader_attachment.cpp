@@ -1,13 +1,20 @@
 // Load and unload steps of the earlier release's native shared object: the
 // loader's construction and destruction of this object. A shared object cannot
 // refuse its loading, so natively a refused heap registration is reported and
-// the library stays loaded, without a registration to end.
+// the library stays loaded, without a registration to end. It asks for the
+// hotspot state while it is being constructed, so the state is complete before
+// it and is still there when the unload step releases the hotspots.
 #include "earlier/library_load.h"
+#include "hotspots/hotspot_state.h"
 
 namespace {
 
 struct LoaderAttachment {
-    LoaderAttachment() noexcept { zt::earlier::load_library(nullptr); }
+    LoaderAttachment() noexcept
+    {
+        zt::hotspots::hotspot_state();
+        zt::earlier::load_library(nullptr);
+    }
     ~LoaderAttachment() { zt::earlier::unload_library(); }
     LoaderAttachment(const LoaderAttachment&) = delete;
     LoaderAttachment& operator=(const LoaderAttachment&) = delete;

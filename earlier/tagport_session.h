@@ -50,6 +50,37 @@ class TagHandle {
     TP_TAG tag_ = 0;
 };
 
+// A tag activated for one write of the mouse hook (TagportActivate), given
+// back with TagportDeactivate when it goes (if it was activated), on every way
+// out. Without a connection nothing is asked and no tag activated.
+class ActiveTag {
+  public:
+    ActiveTag(const TagportSession& session, const char* tag_name) noexcept
+        : connection_(session.connection()),
+          tag_(session.connected() ? TagportActivate(connection_, tag_name) : 0)
+    {
+    }
+    ~ActiveTag()
+    {
+        if (tag_ != 0) {
+            TagportDeactivate(connection_, tag_);
+        }
+    }
+    ActiveTag(const ActiveTag&) = delete;
+    ActiveTag& operator=(const ActiveTag&) = delete;
+
+    bool activated() const noexcept { return tag_ != 0; }
+    std::int32_t type() const noexcept { return TagportType(connection_, tag_); }
+    void set_message(const char* text) const noexcept
+    {
+        TagportSetMessage(connection_, tag_, text);
+    }
+
+  private:
+    TP_CONNECTION connection_;
+    TP_TAG tag_;
+};
+
 // A tag taken for one call over a connection of its own: both are given back
 // when it goes, on every way out.
 class CallTag {

@@ -33,13 +33,26 @@ HotspotRecord& HotspotList::append(const HotspotFields& fields)
     return *record;
 }
 
+HotspotRecord& HotspotList::prepend(const HotspotFields& fields)
+{
+    auto* record = new HotspotRecord;
+    fill(*record, fields);
+    record->next = head_;
+    head_ = record;
+    ++size_;
+    return *record;
+}
+
 void HotspotList::clear() noexcept
 {
-    // One by one, so a long list never recurses.
-    HotspotRecord* record = head_ != nullptr ? head_->next : nullptr;
+    // One by one, so a long list never recurses. The first record is the
+    // list's own: at the head in registration order, at the tail newest first.
+    HotspotRecord* record = head_;
     while (record != nullptr) {
         HotspotRecord* following = record->next;
-        delete record;
+        if (record != &first_) {
+            delete record;
+        }
         record = following;
     }
     first_.next = nullptr;

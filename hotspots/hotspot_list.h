@@ -1,6 +1,7 @@
-// The hotspots in registration order: a singly linked list whose first record
-// is the list object's own (static, as the library's list is) and whose further
-// records come from the heap, appended at the tail.
+// The hotspots: a singly linked list whose first record is the list object's
+// own (static, as the library's list is) and whose further records come from
+// the heap, appended at the tail (registration order) or put at the head
+// (newest first).
 #pragma once
 
 #include "hotspots/hotspot_record.h"
@@ -18,6 +19,7 @@ class HotspotList {
 
     bool empty() const noexcept { return head_ == nullptr; }
     const HotspotRecord* head() const noexcept { return head_; }
+    HotspotRecord* head() noexcept { return head_; }
     const HotspotRecord& first_record() const noexcept { return first_; }
     std::size_t size() const noexcept { return size_; }
 
@@ -25,7 +27,9 @@ class HotspotList {
     HotspotRecord& place_first(const HotspotFields& fields) noexcept;
     // Appends a heap record; the list must not be empty. Throws bad_alloc.
     HotspotRecord& append(const HotspotFields& fields);
-    // Frees every heap record and empties the list.
+    // Puts a heap record at the head; the list must not be empty. Throws bad_alloc.
+    HotspotRecord& prepend(const HotspotFields& fields);
+    // Frees every heap record, wherever it stands, and empties the list.
     void clear() noexcept;
 
   private:

@@ -2,9 +2,21 @@
 
 namespace zt::hotspots {
 
+HotspotRecord* HotspotSet::registered_before(const HotspotFields& fields) noexcept
+{
+    if (kind_ == ListKind::registration_order) {
+        return index_.same_place(fields.window_name, fields.rect);
+    }
+    HotspotRecord* head = list_.head();
+    const bool same = head != nullptr && head->rect == fields.rect &&
+                      same_name(head->window_name.data(), fields.window_name) &&
+                      same_name(head->tag_name.data(), fields.tag_name);
+    return same ? head : nullptr;
+}
+
 HotspotSet::Recorded HotspotSet::record(const HotspotFields& fields)
 {
-    if (HotspotRecord* same = index_.same_place(fields.window_name, fields.rect)) {
+    if (HotspotRecord* same = registered_before(fields)) {
         // The tag and value change; the rectangle and window name stay as stored.
         copy_text(same->tag_name, fields.tag_name);
         copy_text(same->value, fields.value);
@@ -18,7 +30,7 @@ HotspotSet::Recorded HotspotSet::record(const HotspotFields& fields)
         window.add(list_.place_first(fields));
         return Recorded::first;
     }
-    window.add(list_.append(fields));
+    window.add(kind_ == ListKind::newest_first ? list_.prepend(fields) : list_.append(fields));
     return Recorded::added;
 }
 

@@ -1,8 +1,14 @@
-// The registered hotspots: the list in registration order and its index by
-// window title, kept in step. Recording follows the registration rule (the
-// same rectangle of the same window, in any letter case, is registered again
-// in place); the hit test follows the hook's (the earliest registered hotspot
-// of the window containing the point wins).
+// The registered hotspots: the list and its index by window title, kept in
+// step. Two kinds of list, one per release, differ in where a registration
+// goes and which hotspot the hook finds first:
+//   - registration order (the current release): a new hotspot is appended;
+//     the same rectangle of the same window, in any letter case, anywhere in
+//     the list, is registered again in place; of the hotspots of a window
+//     containing the point, the earliest registered wins;
+//   - newest first (the earlier release): a new hotspot is put at the head;
+//     only the head is registered again in place, when rectangle, window name
+//     and tag name (both in any letter case) are the same; of the hotspots of
+//     a window containing the point, the newest wins.
 #pragma once
 
 #include "hotspots/hotspot_list.h"
@@ -10,8 +16,13 @@
 
 namespace zt::hotspots {
 
+enum class ListKind { registration_order, newest_first };
+
 class HotspotSet {
   public:
+    explicit HotspotSet(ListKind kind = ListKind::registration_order) noexcept : kind_(kind) {}
+
+    ListKind kind() const noexcept { return kind_; }
     bool empty() const noexcept { return list_.empty(); }
     std::size_t size() const noexcept { return list_.size(); }
     const HotspotList& list() const noexcept { return list_; }
@@ -20,15 +31,19 @@ class HotspotSet {
     // Records a hotspot whose texts fit their fields. Throws bad_alloc, and
     // then records nothing.
     Recorded record(const HotspotFields& fields);
-    // The earliest registered hotspot of the window titled `title` containing
-    // `point`, in that window's client coordinates; null when none.
+    // The hotspot the hook finds in the window titled `title` at `point`, in
+    // that window's client coordinates; null when none.
     const HotspotRecord* hit(std::string_view title, platform::Point point) const noexcept
     {
-        return index_.hit(title, point);
+        return index_.hit(title, point, kind_ == ListKind::newest_first);
     }
     void clear() noexcept;
 
   private:
+    // The record that a registration of `fields` takes over, or null.
+    HotspotRecord* registered_before(const HotspotFields& fields) noexcept;
+
+    ListKind kind_;
     HotspotList list_;
     WindowIndex index_;
 };

@@ -1,5 +1,7 @@
 #include "hotspots/hotspot_state.h"
 
+#include "frame/call_frame.h"
+
 #include <chrono>
 
 namespace zt::hotspots {
@@ -13,11 +15,12 @@ constinit std::atomic<bool> in_service{false};
 // How long the exit step waits for a registration or a hook call to finish.
 constexpr std::chrono::milliseconds exit_patience{200};
 
-// Removes the hook under the lock if it can be had in time, and without it
-// otherwise (at the end of the process no other thread runs any more).
-void remove_hook_before_leaving(HotspotState& state) noexcept
+void remove_hook_before_leaving(HotspotState& state, ExitRelease release = nullptr) noexcept
 {
     const bool locked = state.lock.try_lock_for(exit_patience);
+    if (release != nullptr) {
+        release(state);
+    }
     remove_hook(state);
     ++state.tag_table_generation;
     if (locked) {
@@ -39,14 +42,30 @@ class ServedState {
     HotspotState state;
 };
 
-ServedState served;
-
 } // namespace
+
+ListKind hotspot_list_kind() noexcept
+{
+    return frame::linked_release() == frame::Release::earlier ? ListKind::newest_first
+                                                              : ListKind::registration_order;
+}
 
 HotspotState& hotspot_state() noexcept
 {
+    // Made on first use, so that whoever asks for it while being made itself
+    // (the native unload step) is destroyed before it.
+    static ServedState served;
     return served.state;
 }
+
+namespace {
+
+// Made as the library loads at the latest, so that it outlives whatever the
+// process arranges to run at its end after that (a host's atexit handler that
+// still registers a hotspot).
+[[maybe_unused]] const HotspotState& made_at_load = hotspot_state();
+
+} // namespace
 
 bool remove_hook(HotspotState& state) noexcept
 {
@@ -61,12 +80,12 @@ bool remove_hook(HotspotState& state) noexcept
     return true;
 }
 
-void remove_hook_at_exit() noexcept
+void remove_hook_at_exit(ExitRelease release) noexcept
 {
     if (!in_service) {
         return; // gone with the statics, and its hook with it
     }
-    remove_hook_before_leaving(hotspot_state());
+    remove_hook_before_leaving(hotspot_state(), release);
 }
 
 } // namespace zt::hotspots

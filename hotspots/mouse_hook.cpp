@@ -1,10 +1,7 @@
 #include "hotspots/mouse_hook.h"
 
-#include "frame/error_report.h"
-#include "frame/library.h"
-#include "frame/logger_binding.h"
+#include "hotspots/hook_tag_writes.h"
 #include "hotspots/hotspot_state.h"
-#include "tagport.h"
 
 #include <array>
 #include <string_view>
@@ -52,22 +49,6 @@ const HotspotRecord* hotspot_under_pointer(const HotspotState& state,
     return hit;
 }
 
-// Writes `text` to the hotspot's tag if the tag table holds it.
-void write_tag(const HotspotState& state, TP_CONNECTION connection, const HotspotRecord& hotspot,
-               const char* text) noexcept
-{
-    TagLink& link = hotspot.tag_link;
-    if (link.generation != state.tag_table_generation) {
-        const auto& table = frame::application().tag_table;
-        const auto found = table.find(std::string_view(hotspot.tag_name.data()));
-        link = TagLink{state.tag_table_generation, found != table.end() ? found->second : 0,
-                       found != table.end()};
-    }
-    if (link.found) {
-        TagportSetMessage(connection, link.tag, text);
-    }
-}
-
 // Leaves the current hotspot for `hit` (either may be none): the empty text to
 // the tag left, then the value to the tag entered.
 void follow_pointer(HotspotState& state, const HotspotRecord* hit) noexcept
@@ -75,17 +56,14 @@ void follow_pointer(HotspotState& state, const HotspotRecord* hit) noexcept
     if (hit == state.current) {
         return; // still in the same hotspot, or still in none
     }
-    const TP_CONNECTION connection = frame::application().connection;
-    if (connection == 0) {
-        // Released without removing the hook: the hook does not reconnect by itself.
-        frame::report("CZtFunc32_71App::ZtCntx32 TagportInit failed");
+    if (!tags_writable()) {
         return;
     }
     if (state.current != nullptr) {
-        write_tag(state, connection, *state.current, "");
+        write_tag(state, *state.current, "");
     }
     if (hit != nullptr) {
-        write_tag(state, connection, *hit, hit->value.data());
+        write_tag(state, *hit, hit->value.data());
     }
     state.current = hit;
 }
@@ -105,7 +83,7 @@ platform::HookResult ZT_SYSTEM_CALLBACK mouse_hook_procedure(int code,
                                                              platform::HookMessage message,
                                                              platform::HookArgument record) noexcept
 {
-    frame::bind_logger(frame::library_module_name);
+    prepare_mouse_message();
     HotspotState& state = hotspot_state();
     // A message met while registration or release holds the lock, or inside
     // the handling of another message, is passed on untouched.

@@ -13,9 +13,6 @@ inline constexpr std::int32_t cannot_connect = -2;
 inline constexpr std::int32_t unspecified_exception = -20;
 inline constexpr std::int32_t standard_exception = -21;
 
-// The window class of the host runtime's main window.
-inline constexpr const char* host_window_class = "Scenehall";
-
 std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::int32_t top,
                               std::int32_t width, std::int32_t height, const char* tag_name,
                               const char* value) noexcept;

@@ -13,6 +13,15 @@ FoldedName::FoldedName(std::string_view name) noexcept
     }
 }
 
+bool same_name(std::string_view a, std::string_view b) noexcept
+{
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
+}
+
 void WindowHotspots::reserve_one_more()
 {
     rects_.reserve(rects_.size() + 1);
@@ -25,10 +34,14 @@ void WindowHotspots::add(HotspotRecord& record) noexcept
     records_.push_back(&record);
 }
 
-const HotspotRecord* WindowHotspots::hit(platform::Point point) const noexcept
+const HotspotRecord* WindowHotspots::hit(platform::Point point, bool newest_first) const noexcept
 {
-    const auto found = std::find_if(rects_.begin(), rects_.end(),
-                                    [point](const Rect& rect) { return rect.contains(point); });
+    const auto contains = [point](const Rect& rect) { return rect.contains(point); };
+    if (newest_first) {
+        const auto found = std::find_if(rects_.rbegin(), rects_.rend(), contains);
+        return found != rects_.rend() ? records_[rects_.rend() - found - 1] : nullptr;
+    }
+    const auto found = std::find_if(rects_.begin(), rects_.end(), contains);
     return found != rects_.end() ? records_[found - rects_.begin()] : nullptr;
 }
 
@@ -62,13 +75,14 @@ HotspotRecord* WindowIndex::same_place(std::string_view window_name,
     return hotspots != nullptr ? hotspots->same_place(rect) : nullptr;
 }
 
-const HotspotRecord* WindowIndex::hit(std::string_view title, platform::Point point) const noexcept
+const HotspotRecord* WindowIndex::hit(std::string_view title, platform::Point point,
+                                      bool newest_first) const noexcept
 {
     if (title.empty()) {
         return nullptr; // registration refuses empty window names
     }
     const WindowHotspots* hotspots = find(title);
-    return hotspots != nullptr ? hotspots->hit(point) : nullptr;
+    return hotspots != nullptr ? hotspots->hit(point, newest_first) : nullptr;
 }
 
 void WindowIndex::clear() noexcept

@@ -27,14 +27,18 @@ class FoldedName {
     std::size_t length_;
 };
 
+// Whether two names are the same without regard to ASCII letter case.
+bool same_name(std::string_view a, std::string_view b) noexcept;
+
 // The hotspots of one window, in registration order.
 class WindowHotspots {
   public:
     // Makes room for one more, so that add() cannot fail. Throws bad_alloc.
     void reserve_one_more();
     void add(HotspotRecord& record) noexcept;
-    // The earliest registered hotspot containing `point`, or null.
-    const HotspotRecord* hit(platform::Point point) const noexcept;
+    // The earliest (or, `newest_first`, the latest) registered hotspot
+    // containing `point`, or null.
+    const HotspotRecord* hit(platform::Point point, bool newest_first) const noexcept;
     // The earliest registered hotspot with exactly this rectangle, or null.
     HotspotRecord* same_place(const Rect& rect) const noexcept;
 
@@ -50,9 +54,11 @@ class WindowIndex {
     WindowHotspots& window(std::string_view window_name);
     // The earliest registered hotspot of `window_name` with exactly `rect`, or null.
     HotspotRecord* same_place(std::string_view window_name, const Rect& rect) const noexcept;
-    // The earliest registered hotspot of the window titled `title` that contains
-    // `point` (in that window's client coordinates), or null.
-    const HotspotRecord* hit(std::string_view title, platform::Point point) const noexcept;
+    // The earliest (or, `newest_first`, the latest) registered hotspot of the
+    // window titled `title` that contains `point` (in that window's client
+    // coordinates), or null.
+    const HotspotRecord* hit(std::string_view title, platform::Point point,
+                             bool newest_first) const noexcept;
     void clear() noexcept;
 
   private:

@@ -4,6 +4,9 @@
 #include "dynamic_library.h"
 #include "logger_log.h"
 #include "scratch_folder.h"
+#include "tag_events.h"
+#include "tag_site.h"
+#include "test_desktop.h"
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +18,9 @@
 namespace {
 
 using GeoAreaFn = double (*)(float, float, std::int32_t);
+using ZtCntx32Fn = std::int32_t (*)(const char*, std::int32_t, std::int32_t, std::int32_t,
+                                    std::int32_t, const char*, const char*);
+using Texts = std::vector<std::string>;
 
 class EarlierLibraryLoad : public testing::Test {
   protected:
@@ -93,6 +99,32 @@ TEST_F(EarlierLibraryLoad, ARefusedHeapRegistrationFailsTheLoad)
     library.reset();
     // Nothing was registered, so nothing is unregistered.
     EXPECT_EQ(heap_calls(), "ztHeap_Register(0, \"earlier/library_load.cpp\", 31) -> 0\n");
+}
+
+TEST_F(EarlierLibraryLoad, UnloadingReleasesTheHotspotsAndTheirHookAndSaysSo)
+{
+    zt::test::TagSite site("Msg1 message 1 \"\"\n");
+    zt::test::TagEvents events(site.journal);
+    zt::test::TestDesktop desktop;
+    desktop.main_window("Main", 100, 100, 400, 300);
+    zt::test::TestDesktop::point_at(5, 5);
+    std::optional<zthost::DynamicLibrary> library(std::in_place, zt::test::earlier_library_path());
+    ASSERT_TRUE(library->loaded()) << library->error();
+    const auto register_hotspot = reinterpret_cast<ZtCntx32Fn>(library->entry_point("ZtCntx32"));
+    ASSERT_NE(register_hotspot, nullptr);
+    ASSERT_EQ(register_hotspot("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    zt::test::TestDesktop::point_at(120, 120);
+    EXPECT_EQ(events.take(),
+              (Texts{"init", "activate Msg1", "Msg1 = A", "give back Msg1", "shutdown"}));
+    log.take_new_messages();
+
+    library.reset();
+    EXPECT_FALSE(zt::test::library_is_loaded(zt::test::earlier_library_path()));
+    EXPECT_EQ(log.take_new_messages(),
+              Texts{"CZtFunc32App::Ztcntx32 -- Completed release of heap memory."});
+    // A hook left behind would run code that is gone (natively a crash).
+    zt::test::TestDesktop::point_at(300, 300);
+    EXPECT_EQ(events.take(), Texts{});
 }
 
 } // namespace
