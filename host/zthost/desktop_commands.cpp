@@ -55,7 +55,11 @@ std::optional<std::int32_t> number(const std::string& word)
 // The session's windows and the hotspots its calls registered.
 class DesktopSession {
   public:
-    DesktopSession() = default;
+    explicit DesktopSession(Release release)
+        : registered_(release == Release::earlier ? zt::hotspots::ListKind::newest_first
+                                                  : zt::hotspots::ListKind::registration_order)
+    {
+    }
     ~DesktopSession()
     {
         for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
@@ -76,6 +80,7 @@ class DesktopSession {
                                           std::vector<driver::WindowInfo>& windows) const;
 
     std::vector<WindowHandle> made_;
+    // Kept by the rules of the library's release.
     zt::hotspots::HotspotSet registered_;
 };
 
@@ -186,6 +191,7 @@ std::string DesktopSession::write_picture(const std::string& arguments, std::ost
 // The registrations the library accepted, and their release.
 void DesktopSession::observe(const Call& call, const CallResult& result)
 {
+    // The earlier release has no ZtCntx32Cleanup: its hotspots stay to the end.
     if (call.function == "ZtCntx32Cleanup") {
         registered_.clear();
         return;
@@ -204,7 +210,7 @@ void DesktopSession::observe(const Call& call, const CallResult& result)
 
 void add_desktop_commands(ScriptRunner& runner)
 {
-    auto session = std::make_shared<DesktopSession>();
+    auto session = std::make_shared<DesktopSession>(runner.release());
     runner.add_command("main", "TITLE LEFT TOP WIDTH HEIGHT: the host's main window",
                        [session](const std::string& arguments, std::ostream& out) {
                            return session->make_window(arguments, false, out);

@@ -12,8 +12,8 @@
 //   .picture FILE                              writes the desktop as an SVG picture
 //
 // Titles with blanks are quoted. The picture shows the hotspots of the
-// session's own ZtCntx32 calls (until its ZtCntx32Cleanup), as the library
-// records them. The windows go when the session ends.
+// session's own ZtCntx32 calls (until its ZtCntx32Cleanup), as the library's
+// release records them (the earlier one newest first). The windows go when the session ends.
 #pragma once
 
 #include "script_runner.h"

@@ -115,11 +115,17 @@ DesktopPicture take_picture(const zt::hotspots::HotspotSet& registered)
     picture.windows = zt::platform::driver::windows();
     picture.pointer = zt::platform::driver::pointer_position();
     const auto* current = hotspot_under(registered, picture.windows, picture.pointer);
-    int order = 0;
+    // The list runs in registration order, or newest first; the numbers count
+    // from the earliest registered either way.
+    picture.newest_wins = registered.kind() == zt::hotspots::ListKind::newest_first;
+    const int count = static_cast<int>(registered.size());
+    int position = 0;
     for (const auto* record = registered.list().head(); record != nullptr; record = record->next) {
+        const int order = picture.newest_wins ? count - position : position + 1;
+        ++position;
         PictureHotspot hotspot{
-            ++order, record->window_name.data(), record->tag_name.data(), record->value.data(),
-            {},      record == current};
+            order, record->window_name.data(), record->tag_name.data(), record->value.data(),
+            {},    record == current};
         for (const WindowInfo& window : picture.windows) {
             if (same_name(read_title(window), hotspot.window_name)) {
                 const Rect& client = window.client;
@@ -161,8 +167,9 @@ std::string to_svg(const DesktopPicture& picture)
             << "<text x=\"" << window.client.left + 3 << "\" y=\"" << window.client.top + 12
             << "\" fill=\"#555\">" << escaped(window.title) << "</text>\n";
     }
-    // The latest registered first, so that the earliest, which wins where
-    // hotspots overlap, lies on top.
+    // The list from its end, so that the one the hook finds first where
+    // hotspots overlap (the earliest registered, or the newest in the earlier
+    // release) lies on top.
     for (auto it = picture.hotspots.rbegin(); it != picture.hotspots.rend(); ++it) {
         const PictureHotspot& hotspot = *it;
         const char* colour = palette[(hotspot.order - 1) % palette.size()];
@@ -184,7 +191,8 @@ std::string to_svg(const DesktopPicture& picture)
     svg << "<path class=\"pointer\" d=\"M" << p.x << " " << p.y << " l0 16 l4 -4 l3 7 l2 -1 l-3 -7 "
         << "l6 0 z\" fill=\"#d62728\" stroke=\"#000\" stroke-width=\"0.5\"/>\n";
     svg << "<text x=\"" << bounds.left << "\" y=\"" << legend_top << "\">hotspots in registration "
-        << "order (the earlier wins where they overlap; red: under the pointer)</text>\n";
+        << "order (the " << (picture.newest_wins ? "newest" : "earlier")
+        << " wins where they overlap; red: under the pointer)</text>\n";
     for (const PictureHotspot& hotspot : picture.hotspots) {
         svg << "<text x=\"" << bounds.left << "\" y=\"" << legend_top + legend_line * hotspot.order
             << "\" fill=\"" << palette[(hotspot.order - 1) % palette.size()] << "\">#"

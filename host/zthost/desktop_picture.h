@@ -26,6 +26,8 @@ struct PictureHotspot {
 struct DesktopPicture {
     std::vector<zt::platform::driver::WindowInfo> windows;
     std::vector<PictureHotspot> hotspots;
+    // Of overlapping hotspots the newest wins (the earlier release), else the earliest.
+    bool newest_wins = false;
     zt::platform::Point pointer;
 };
 

@@ -27,6 +27,9 @@ class ScriptRunner {
     using CallObserver = std::function<void(const Call&, const CallResult&)>;
     void observe_calls(CallObserver observer);
 
+    // The release of the loaded library.
+    Release release() const noexcept { return release_; }
+
     // Returns the number of lines that failed.
     int run(std::istream& script);
 

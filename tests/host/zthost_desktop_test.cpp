@@ -95,6 +95,38 @@ TEST(ZthostDesktop, DrawsTheRegisteredHotspotsWhereTheirWindowsAreAndMarksTheOne
               std::string::npos);
 }
 
+TEST(ZthostDesktop, DrawsTheEarlierReleasesHotspotsNewestFirst)
+{
+    zt::test::TagSite site("Msg1 message 1 \"\"\nMsg2 message 2 \"\"\n");
+    const zt::test::ScratchFolder folder("picture");
+    const std::string picture = folder.file("desktop.svg");
+    std::ostringstream out;
+    std::ostringstream err;
+    {
+        zthost::DynamicLibrary library(zt::test::earlier_library_path());
+        ASSERT_TRUE(library.loaded()) << library.error();
+        zthost::ScriptRunner runner(library, out, err);
+        zthost::add_desktop_commands(runner);
+        std::istringstream script(".main Main 100 100 400 300\n"
+                                  "ZtCntx32( \"Main\", 10, 10, 50, 50, \"Msg1\", \"A\" );\n"
+                                  "ZtCntx32( \"Main\", 30, 30, 50, 50, \"Msg2\", \"B\" );\n"
+                                  ".point Main 40 40\n"
+                                  ".picture " +
+                                  picture + "\n");
+        EXPECT_EQ(runner.run(script), 0) << err.str();
+    }
+    const std::string svg = zt::test::read_file(picture);
+    const std::vector<DrawnHotspot> drawn = drawn_hotspots(svg);
+    // The earliest is drawn first, so the newest, which wins, lies on top.
+    ASSERT_EQ(drawn.size(), 2u) << svg;
+    EXPECT_EQ(drawn[0].order, 1);
+    EXPECT_EQ(drawn[0].classes, "hotspot");
+    EXPECT_EQ(drawn[1].order, 2);
+    EXPECT_EQ(drawn[1].value, "B");
+    EXPECT_EQ(drawn[1].classes, "hotspot current");
+    EXPECT_NE(svg.find("the newest wins where they overlap"), std::string::npos);
+}
+
 TEST(ZthostDesktop, CommandsNameWhatIsWrongWithTheirArguments)
 {
     zthost::DynamicLibrary library(zt::test::library_path());
