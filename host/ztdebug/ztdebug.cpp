@@ -7,6 +7,7 @@
 // The setting is read at every report, so a test may change it between reports.
 #include "ztdebug.h"
 #include "log_line.h"
+#include "standin_settings.h"
 
 #include <cstdio>
 #include <ctime>
@@ -16,7 +17,6 @@
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include <cstdlib>
 #include <dlfcn.h>
 #endif
 
@@ -25,18 +25,6 @@
 #endif
 
 namespace {
-
-std::string setting(const char* name)
-{
-#if defined(_WIN32)
-    char value[1024];
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-#else
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-#endif
-}
 
 std::string own_folder()
 {
@@ -65,7 +53,7 @@ std::mutex append_lock;
 bool append(const std::string& line)
 {
     const std::lock_guard lock(append_lock);
-    const std::string target = setting("ZTDEBUG_LOG");
+    const std::string target = standin::setting("ZTDEBUG_LOG");
     if (target == "-") {
         return std::fputs(line.c_str(), stderr) >= 0 && std::fflush(stderr) == 0;
     }
