@@ -65,8 +65,9 @@ Point pointer_position() noexcept;
 // for the input of the latest move_pointer() of this thread to arrive.
 void pump_messages() noexcept;
 
-// The windows made through create_window() that still exist, in creation order.
-std::vector<WindowInfo> windows();
+// The windows made through create_window() that still exist, in creation order;
+// none when the list cannot be made (out of memory).
+std::vector<WindowInfo> windows() noexcept;
 
 WindowHandle foreground_window() noexcept;
 
@@ -79,7 +80,8 @@ struct MessageBoxRecord {
     std::string caption;
     std::uint32_t style;
 };
-std::vector<MessageBoxRecord> take_message_boxes();
+// None when they cannot be taken; they are then kept for the next call.
+std::vector<MessageBoxRecord> take_message_boxes() noexcept;
 #endif
 
 } // namespace zt::platform::driver

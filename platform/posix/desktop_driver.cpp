@@ -57,9 +57,13 @@ void pump_messages() noexcept
     SimulatedDesktop::instance().pump_messages();
 }
 
-std::vector<WindowInfo> windows()
+std::vector<WindowInfo> windows() noexcept
 {
-    return SimulatedDesktop::instance().windows();
+    try {
+        return SimulatedDesktop::instance().windows();
+    } catch (...) {
+        return {};
+    }
 }
 
 WindowHandle foreground_window() noexcept
@@ -67,9 +71,13 @@ WindowHandle foreground_window() noexcept
     return SimulatedDesktop::instance().foreground_window();
 }
 
-std::vector<MessageBoxRecord> take_message_boxes()
+std::vector<MessageBoxRecord> take_message_boxes() noexcept
 {
-    return SimulatedDesktop::instance().take_message_boxes();
+    try {
+        return SimulatedDesktop::instance().take_message_boxes();
+    } catch (...) {
+        return {};
+    }
 }
 
 } // namespace zt::platform::driver

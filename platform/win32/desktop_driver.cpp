@@ -156,27 +156,31 @@ void pump_messages() noexcept
     }
 }
 
-std::vector<WindowInfo> windows()
+std::vector<WindowInfo> windows() noexcept
 {
-    std::vector<HWND> listed;
-    {
-        const std::lock_guard lock(created_mutex);
-        std::erase_if(created, [](HWND window) { return !IsWindow(window); });
-        listed = created;
+    try {
+        std::vector<HWND> listed;
+        {
+            const std::lock_guard lock(created_mutex);
+            std::erase_if(created, [](HWND window) { return !IsWindow(window); });
+            listed = created;
+        }
+        std::vector<WindowInfo> infos;
+        for (HWND window : listed) {
+            char class_name[256] = {};
+            GetClassNameA(window, class_name, sizeof class_name);
+            RECT client{};
+            GetClientRect(window, &client);
+            POINT origin{0, 0};
+            ClientToScreen(window, &origin);
+            infos.push_back(WindowInfo{
+                window, GetParent(window), class_name, window_title(window),
+                Rect{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}});
+        }
+        return infos;
+    } catch (...) {
+        return {};
     }
-    std::vector<WindowInfo> infos;
-    for (HWND window : listed) {
-        char class_name[256] = {};
-        GetClassNameA(window, class_name, sizeof class_name);
-        RECT client{};
-        GetClientRect(window, &client);
-        POINT origin{0, 0};
-        ClientToScreen(window, &origin);
-        infos.push_back(WindowInfo{
-            window, GetParent(window), class_name, window_title(window),
-            Rect{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}});
-    }
-    return infos;
 }
 
 WindowHandle foreground_window() noexcept
