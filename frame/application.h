@@ -2,11 +2,11 @@
 // the tag table that the tag and hotspot functions share.
 #pragma once
 
+#include "frame/tag_name.h"
 #include "framework/win_app.h"
 
 #include <cstdint>
 #include <map>
-#include <string>
 
 namespace zt::frame {
 
@@ -25,7 +25,7 @@ class CZtFunc32_71App : public framework::CWinApp {
     ConnectionHandle connection = 0;
     // Message tags activated for hotspots, by case-sensitive name (looked up
     // by any text, without making a string of it).
-    std::map<std::string, TagHandle, std::less<>> tag_table;
+    std::map<TagName, TagHandle, std::less<>> tag_table;
 };
 
 } // namespace zt::frame

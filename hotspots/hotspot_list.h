@@ -6,6 +6,7 @@
 
 #include "hotspots/hotspot_record.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace zt::hotspots {
@@ -43,7 +44,7 @@ class HotspotList {
 template <std::size_t Size> void copy_text(std::array<char, Size>& field, std::string_view text)
 {
     const std::size_t length = text.size() < Size ? text.size() : Size - 1;
-    text.copy(field.data(), length);
+    std::copy_n(text.data(), length, field.data());
     field[length] = '\0';
 }
 

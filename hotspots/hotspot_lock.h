@@ -4,6 +4,11 @@
 // the host's UI thread never waits on a script. Trying the lock again on the
 // thread that holds it fails as well, which also keeps the hook from handling
 // a message inside the handling of another.
+// A waiting registration yields its time slice between tries instead of
+// sleeping on the flag: on Windows the standard library implements atomic
+// waits with a mutex and a condition variable whose error paths bring its
+// strings and exception hierarchy into the shipped DLL. The lock is held for
+// one registration, release or mouse message at a time.
 #pragma once
 
 #include <atomic>
@@ -16,8 +21,8 @@ class HotspotLock {
   public:
     void lock() noexcept
     {
-        while (held_.test_and_set(std::memory_order_acquire)) {
-            held_.wait(true, std::memory_order_relaxed);
+        while (!try_lock()) {
+            std::this_thread::yield();
         }
     }
     bool try_lock() noexcept { return !held_.test_and_set(std::memory_order_acquire); }
@@ -34,11 +39,7 @@ class HotspotLock {
         }
         return true;
     }
-    void unlock() noexcept
-    {
-        held_.clear(std::memory_order_release);
-        held_.notify_one();
-    }
+    void unlock() noexcept { held_.clear(std::memory_order_release); }
 
   private:
     std::atomic_flag held_;

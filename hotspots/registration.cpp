@@ -16,6 +16,9 @@
 namespace zt::hotspots {
 namespace {
 
+// Every tag name a hotspot holds fits the tag table's names whole.
+static_assert(tag_name_limit <= frame::TagName::limit);
+
 // Raised for a refused argument, after its own report.
 constexpr std::int32_t invalid_argument = -25;
 
@@ -45,7 +48,7 @@ void enter_into_tag_table(TP_CONNECTION connection, std::string_view tag_name)
     if (table.find(tag_name) != table.end()) {
         return;
     }
-    const std::string name(tag_name);
+    const frame::TagName name(tag_name);
     tags::ActivatedTag tag(connection, name.c_str());
     if (tag.activated() && tag.type() == TP_MESSAGE) {
         table.emplace(name, tag.handle());

@@ -1,6 +1,8 @@
 #include "hotspots/window_index.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace zt::hotspots {
 
@@ -51,21 +53,53 @@ HotspotRecord* WindowHotspots::same_place(const Rect& rect) const noexcept
     return found != rects_.end() ? records_[found - rects_.begin()] : nullptr;
 }
 
+std::size_t WindowIndex::slot_of(std::string_view folded) const noexcept
+{
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = std::hash<std::string_view>{}(folded)&mask;; i = (i + 1) & mask) {
+        if (slots_[i] == nullptr || slots_[i]->name.view() == folded) {
+            return i;
+        }
+    }
+}
+
+void WindowIndex::grow()
+{
+    LeanArray<Window*> grown;
+    grown.assign_zeroed(slots_.empty() ? 8 : slots_.size() * 2);
+    grown.swap(slots_);
+    for (Window* window : grown) {
+        if (window != nullptr) {
+            slots_[slot_of(window->name.view())] = window;
+        }
+    }
+}
+
 WindowHotspots& WindowIndex::window(std::string_view window_name)
 {
     const FoldedName folded(window_name);
-    const auto found = windows_.find(folded.view());
-    if (found != windows_.end()) {
-        return found->second;
+    if (!slots_.empty()) {
+        if (Window* found = slots_[slot_of(folded.view())]) {
+            return found->hotspots;
+        }
     }
-    return windows_.emplace(std::string(folded.view()), WindowHotspots{}).first->second;
+    std::unique_ptr<Window> window(new Window{folded, {}});
+    if ((count_ + 1) * 2 > slots_.size()) {
+        grow();
+    }
+    slots_[slot_of(folded.view())] = window.get();
+    ++count_;
+    return window.release()->hotspots;
 }
 
 const WindowHotspots* WindowIndex::find(std::string_view name) const noexcept
 {
+    if (slots_.empty()) {
+        return nullptr;
+    }
     const FoldedName folded(name);
-    const auto found = windows_.find(folded.view());
-    return found != windows_.end() ? &found->second : nullptr;
+    const Window* found = slots_[slot_of(folded.view())];
+    return found != nullptr ? &found->hotspots : nullptr;
 }
 
 HotspotRecord* WindowIndex::same_place(std::string_view window_name,
@@ -87,7 +121,11 @@ const HotspotRecord* WindowIndex::hit(std::string_view title, platform::Point po
 
 void WindowIndex::clear() noexcept
 {
-    windows_.clear();
+    for (Window* window : slots_) {
+        delete window;
+    }
+    slots_.release();
+    count_ = 0;
 }
 
 } // namespace zt::hotspots

@@ -6,13 +6,10 @@
 #pragma once
 
 #include "hotspots/hotspot_record.h"
+#include "hotspots/lean_array.h"
 
 #include <array>
-#include <functional>
-#include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
 
 namespace zt::hotspots {
 
@@ -44,12 +41,17 @@ class WindowHotspots {
 
   private:
     // Rectangles apart from their records, so the hit test reads them in one run.
-    std::vector<Rect> rects_;
-    std::vector<HotspotRecord*> records_;
+    LeanArray<Rect> rects_;
+    LeanArray<HotspotRecord*> records_;
 };
 
 class WindowIndex {
   public:
+    WindowIndex() = default;
+    ~WindowIndex() { clear(); }
+    WindowIndex(const WindowIndex&) = delete;
+    WindowIndex& operator=(const WindowIndex&) = delete;
+
     // The hotspots of the window `window_name`, made empty if it has none. Throws bad_alloc.
     WindowHotspots& window(std::string_view window_name);
     // The earliest registered hotspot of `window_name` with exactly `rect`, or null.
@@ -62,17 +64,22 @@ class WindowIndex {
     void clear() noexcept;
 
   private:
-    const WindowHotspots* find(std::string_view name) const noexcept;
-
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view folded) const noexcept
-        {
-            return std::hash<std::string_view>{}(folded);
-        }
+    struct Window {
+        FoldedName name;
+        WindowHotspots hotspots;
     };
-    // By folded window name.
-    std::unordered_map<std::string, WindowHotspots, Hash, std::equal_to<>> windows_;
+
+    const WindowHotspots* find(std::string_view name) const noexcept;
+    // The slot of the window named `folded`, or the empty slot where it goes;
+    // the table must have an empty slot.
+    std::size_t slot_of(std::string_view folded) const noexcept;
+    // Doubles the table. Throws bad_alloc, and then keeps the table as it was.
+    void grow();
+
+    // The windows by folded name: open addressing with linear probing in a
+    // table whose length is a power of two and which is at most half full.
+    LeanArray<Window*> slots_;
+    std::size_t count_ = 0;
 };
 
 } // namespace zt::hotspots

@@ -1,0 +1,43 @@
+// A name in the tag table: at most 31 characters (the longest tag name a
+// hotspot holds; longer ones are cut), kept in a field of its own rather than
+// a standard string, whose out-of-line code would bring the standard
+// library's strings and exception hierarchy into the shipped DLL. Compares
+// with any text, case-sensitively, as the table looks names up.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <compare>
+#include <cstddef>
+#include <string_view>
+
+namespace zt::frame {
+
+class TagName {
+  public:
+    static constexpr std::size_t limit = 31;
+
+    TagName(std::string_view name) noexcept : length_(std::min(name.size(), limit))
+    {
+        std::copy_n(name.data(), length_, text_.data());
+        text_[length_] = '\0';
+    }
+    TagName(const char* name) noexcept : TagName(std::string_view(name)) {}
+
+    std::string_view view() const noexcept { return {text_.data(), length_}; }
+    const char* c_str() const noexcept { return text_.data(); }
+
+    // Names compare as their texts, with each other and with any text.
+    operator std::string_view() const noexcept { return view(); }
+    friend bool operator==(const TagName& a, std::string_view b) noexcept { return a.view() == b; }
+    friend std::strong_ordering operator<=>(const TagName& a, std::string_view b) noexcept
+    {
+        return a.view() <=> b;
+    }
+
+  private:
+    std::array<char, limit + 1> text_;
+    std::size_t length_;
+};
+
+} // namespace zt::frame
