@@ -36,7 +36,8 @@ REPORT_NAMES = {
 CONVENTIONS = {
     "caller": "the caller removes the arguments (`__cdecl`)",
     "callee": "the function removes its arguments (`__stdcall`), exported under its plain name",
-    "decorated": "the function removes its arguments (`__stdcall`), exported under its decorated name",
+    "decorated": "the function removes its arguments (`__stdcall`), exported under its decorated name "
+    "(by the 64-bit DLL under its plain name)",
 }
 
 

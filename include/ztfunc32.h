@@ -183,7 +183,8 @@ ZT_API int32_t ZT_CALLER SetTagEU(const char* tag_name, const char* units) ZT_NO
 
 #if !defined(ZTFUNC32_EARLIER_RELEASE)
 /* Binds the debug logger (once per process) / does nothing. Exported under the
- * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL. */
+ * decorated names _ZtDllInit@0 and _ZtDllFree@0 by the 32-bit DLL, under the
+ * plain names by the 64-bit DLL. */
 ZT_API void ZT_CALLEE ZtDllInit(void) ZT_NOEXCEPT;
 ZT_API void ZT_CALLEE ZtDllFree(void) ZT_NOEXCEPT;
 #endif

@@ -3,7 +3,8 @@
 beyond what running it shows:
 
   * the export directory holds exactly the expected exports, each under its
-    ordinal and name;
+    ordinal and name (64-bit: a decorated name "_Name@N" of the table plainly,
+    "Name", as 64-bit Windows decorates no name);
   * (32-bit) every callee-cleans export ends in "ret $0xN" for its N bytes of
     arguments and every caller-cleans export in a plain "ret";
   * the import table names only Windows system DLLs and the allowed host
@@ -292,6 +293,9 @@ def main():
         if line:
             expected[line[1]] = (int(line[0]), line[2], int(line[3]))
     image = PeImage(open(dll, "rb").read())
+    if image.is_pe32_plus:
+        # 64-bit Windows decorates no name: "_ZtDllInit@0" is exported as "ZtDllInit".
+        expected = {re.sub(r"^_(\w+)@\d+$", r"\1", name): row for name, row in expected.items()}
     failures = []
 
     if os.path.basename(dll) != FILE_NAMES.get(version):
