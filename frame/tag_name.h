@@ -27,12 +27,28 @@ class TagName {
     std::string_view view() const noexcept { return {text_.data(), length_}; }
     const char* c_str() const noexcept { return text_.data(); }
 
-    // Names compare as their texts, with each other and with any text.
-    operator std::string_view() const noexcept { return view(); }
+    // Names compare as their texts, with each other and with any text (a
+    // literal included, which would otherwise convert either way).
+    friend bool operator==(const TagName& a, const TagName& b) noexcept
+    {
+        return a.view() == b.view();
+    }
     friend bool operator==(const TagName& a, std::string_view b) noexcept { return a.view() == b; }
+    friend bool operator==(const TagName& a, const char* b) noexcept
+    {
+        return a.view() == std::string_view(b);
+    }
+    friend std::strong_ordering operator<=>(const TagName& a, const TagName& b) noexcept
+    {
+        return a.view() <=> b.view();
+    }
     friend std::strong_ordering operator<=>(const TagName& a, std::string_view b) noexcept
     {
         return a.view() <=> b;
+    }
+    friend std::strong_ordering operator<=>(const TagName& a, const char* b) noexcept
+    {
+        return a.view() <=> std::string_view(b);
     }
 
   private:

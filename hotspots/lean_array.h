@@ -15,6 +15,8 @@ namespace zt::hotspots {
 
 template <class T> class LeanArray {
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+    // The size of a value, which may well be a pointer.
+    static constexpr std::size_t value_bytes = sizeof(T); // NOLINT(bugprone-sizeof-expression)
 
   public:
     LeanArray() = default;
@@ -38,14 +40,14 @@ template <class T> class LeanArray {
         if (count <= capacity_) {
             return;
         }
-        constexpr std::size_t most = static_cast<std::size_t>(-1) / sizeof(T);
+        constexpr std::size_t most = static_cast<std::size_t>(-1) / value_bytes;
         const std::size_t grown = std::max(count, capacity_ <= most / 2 ? capacity_ * 2 : most);
         if (grown > most) {
             throw std::bad_alloc();
         }
-        T* data = static_cast<T*>(::operator new(grown * sizeof(T)));
+        T* data = static_cast<T*>(::operator new(grown* value_bytes));
         if (size_ != 0) {
-            std::memcpy(data, data_, size_ * sizeof(T));
+            std::memcpy(data, data_, size_ * value_bytes);
         }
         ::operator delete(data_);
         data_ = data;
