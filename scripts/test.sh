@@ -20,7 +20,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ python3 clang-format-14 clang-tidy-14 clang-14 libclang-rt-14-dev googletest libbenchmark-dev
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb unzip)
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb unzip llvm-14 lld-14)
 timings=()
 # Debian keeps the Wine loaders out of PATH: wine is the 32-bit one once
 # wine32:i386 is installed.
