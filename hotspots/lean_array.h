@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <new>
 #include <type_traits>
 
@@ -30,6 +31,14 @@ template <class T> class LeanArray {
     T* end() noexcept { return data_ + size_; }
     const T* begin() const noexcept { return data_; }
     const T* end() const noexcept { return data_ + size_; }
+    std::reverse_iterator<const T*> rbegin() const noexcept
+    {
+        return std::reverse_iterator<const T*>(end());
+    }
+    std::reverse_iterator<const T*> rend() const noexcept
+    {
+        return std::reverse_iterator<const T*>(begin());
+    }
     T& operator[](std::size_t index) noexcept { return data_[index]; }
     const T& operator[](std::size_t index) const noexcept { return data_[index]; }
 
