@@ -9,6 +9,7 @@
 #include "scratch_folder.h"
 #include "statx_test_support.h"
 #include "tag_site.h"
+#include "test_desktop.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 
@@ -18,8 +19,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace {
@@ -37,15 +40,22 @@ struct ExportCall {
     bool allocates;
     // Makes the call, stops the failing allocations, and judges the result.
     std::function<bool()> call;
+    // Sets the child up before its allocations start failing.
+    std::function<void()> prepare = {};
 };
 
 int call_with_failing_allocation(const ExportCall& export_call, std::size_t n)
 {
+    // The child must not write out again what the parent has buffered.
+    std::fflush(stdout);
     const pid_t child = fork();
     if (child == 0) {
         // Nothing may leave the child but its exit code.
         int outcome = thrown;
         try {
+            if (export_call.prepare) {
+                export_call.prepare();
+            }
             zt::test::fail_allocation(n);
             const bool judged_right = export_call.call();
             zt::test::stop_failing_allocations();
@@ -91,6 +101,13 @@ TEST(OutOfMemory, NoAllocationOfACallEndsTheProcessOrGivesAnUnspecifiedResult)
     std::string tags_after = tags_before; // Flow has index 3
     tags_after.replace(130 + 512 * 3, 32, std::string("kg/h") + std::string(28, '\0'));
     const char* i = ini.c_str();
+    // The host's main window, made in the child: windows belong to the thread
+    // that made them, and the hook runs on that thread.
+    std::unique_ptr<zt::test::TestDesktop> desktop;
+    const auto open_main_window = [&] {
+        desktop = std::make_unique<zt::test::TestDesktop>();
+        desktop->main_window("Main", 100, 100);
+    };
 
     const ExportCall calls[] = {
         {"GeoArea", false, [] { return returned(GeoArea(2, 3, 1)) == 3; }},
@@ -159,6 +176,33 @@ TEST(OutOfMemory, NoAllocationOfACallEndsTheProcessOrGivesAnUnspecifiedResult)
         {"ZtShutDownWinNT40", true,
          [] {
              return one_of(returned(ZtShutDownWinNT40(1)), {0, -1, -10, -11});
+         }},
+        {"ZtCntx32", true,
+         [] {
+             const std::int32_t result = returned(ZtCntx32("Main", 0, 0, 10, 10, "Note", "here"));
+             ZtCntx32Cleanup();
+             return one_of(result, {1, -2, -20, -21});
+         },
+         open_main_window},
+        // The hook's tag writes as the pointer enters and leaves the hotspot.
+        {"ZtCntx32 hook", true,
+         [] {
+             // The desktop itself may run out of memory too: a move it refuses
+             // is no fault of the library.
+             for (const zt::platform::Point point : {zt::platform::Point{105, 105}, {5, 5}}) {
+                 zt::platform::driver::move_pointer(point);
+                 zt::platform::driver::pump_messages();
+             }
+             zt::test::stop_failing_allocations();
+             ZtCntx32Cleanup();
+             return true;
+         },
+         [&] {
+             open_main_window();
+             zt::test::TestDesktop::point_at(5, 5);
+             if (ZtCntx32("Main", 0, 0, 10, 10, "Note", "the pointer is here") != 1) {
+                 _exit(wrong_result);
+             }
          }},
         {"ZtBeep32", true,
          [] {
