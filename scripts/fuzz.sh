@@ -12,7 +12,8 @@
 # Findings are written to build/native-fuzz/findings/NAME/; add a fixed one to
 # fuzz/corpus/NAME as regression-WHAT. The log of each run is beside them.
 #
-# Environment: FUZZ_NICE (niceness of the runs, default 0); ZT_FUZZ_NO_BUILD=1
+# Environment: FUZZ_NICE (niceness of the runs, default 0); FUZZ_RUNS (stop a
+# target after that many executions, within its SECONDS); ZT_FUZZ_NO_BUILD=1
 # uses the build as it is (scripts/test.sh builds it first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +44,7 @@ for target in "${targets[@]}"; do
     options=(-max_total_time="$seconds" -timeout=120 -rss_limit_mb=2560 -print_final_stats=1
              -artifact_prefix="$findings/")
     [ ! -f "fuzz/dict/$target.dict" ] || options+=(-dict="fuzz/dict/$target.dict")
+    [ -z "${FUZZ_RUNS:-}" ] || options+=(-runs="$FUZZ_RUNS")
     # Inputs are sequences of calls: a few hundred bytes make dozens of them,
     # and longer ones only repeat what shorter ones reach, at a fraction of
     # the executions. The script parser takes whole scripts.
