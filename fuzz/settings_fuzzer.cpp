@@ -129,18 +129,22 @@ class Session {
         }
     }
 
-    // The file a name stands for, resolved once per name and input: the
-    // machine holds no links, so the answer does not change.
+    // The file a name stands for, once per name and input. Every name is on
+    // a drive, so its path is absolute, and the machine holds no links: the
+    // path with ".", doubled and trailing separators taken out names each
+    // file one way.
     const std::string& path_of(const char* file)
     {
         const auto known = paths_.find(file);
         if (known != paths_.end()) {
             return known->second;
         }
-        const fs::path path = zt::platform::posix::profile_file_path(file);
-        std::error_code error;
-        const fs::path canonical = fs::weakly_canonical(path, error);
-        return paths_[file] = error ? path.string() : canonical.string();
+        std::string path =
+            fs::path(zt::platform::posix::profile_file_path(file)).lexically_normal().string();
+        while (path.size() > 1 && path.back() == '/') {
+            path.pop_back();
+        }
+        return paths_[file] = std::move(path);
     }
 
     std::map<std::string, std::optional<std::string>> snapshot() const

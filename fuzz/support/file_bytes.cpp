@@ -1,32 +1,59 @@
 #include "file_bytes.h"
 
-#include <cstdio>
-#include <memory>
-
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zt::fuzz {
 
+namespace {
+
+// Closes the descriptor it holds.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+} // namespace
+
+// Plain descriptor calls: the targets read every file they watch after each
+// call, and a stdio stream per read was a cost of its own.
 std::optional<std::string> file_bytes(const std::string& path)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
-    if (!file || ::fstat(::fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return std::nullopt;
     }
-    // Unbuffered: the reads below fill the string directly.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get()) != 0) {
-        return std::nullopt;
+    // One more byte than the size, so that a file grown since is read on.
+    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const ssize_t read = ::read(file.get(), bytes.data() + got, bytes.size() - got);
+        if (read < 0) {
+            return std::nullopt;
+        }
+        if (read == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(read);
     }
     bytes.resize(got);
-    char more[512];
-    for (std::size_t extra; (extra = std::fread(more, 1, sizeof more, file.get())) > 0;) {
-        bytes.append(more, extra);
-    }
     return bytes;
 }
 

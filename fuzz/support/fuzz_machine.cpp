@@ -52,6 +52,12 @@ void set_up_machine()
 
     test::set_environment("ZT_SYSROOT", root);
     test::set_environment("TMPDIR", (folder / "tmp").string());
+    // The machine's PATH is one folder of its own, so that what the search
+    // path finds never depends on the fuzzing machine's PATH, and a search
+    // looks into five folders instead of every folder of that PATH. (The
+    // sanitizers find their symbolizer through the environment the process
+    // started with.)
+    test::set_environment("PATH", (folder / "c" / "tools").string());
 
     // The logger is bound once per process; its registry value is needed only
     // while that happens.

@@ -5,8 +5,9 @@
 // the library's name with its log going to /dev/null, so that every report
 // passes through the logger's formatting.
 //
-// TMPDIR is inside the machine as well, so that the tests' scratch folders
-// stay in it. The folder is removed when the process ends normally.
+// TMPDIR and PATH are inside the machine as well, so that the tests' scratch
+// folders stay in it and the search path looks nowhere else. The folder is
+// removed when the process ends normally.
 #pragma once
 
 #include <string>
