@@ -22,6 +22,7 @@
 //     blanks too once written);
 //   - the readouts stay inside buffers of exactly the size they are given,
 //     and the lengths they return are those of the texts they wrote.
+#include "byte_order_mark.h"
 #include "fuzz_input.h"
 #include "platform/posix/profile_document.h"
 #include "platform/posix/profile_encoding.h"
@@ -44,6 +45,7 @@ using posix::ProfileEncoding;
 using posix::ProfileKey;
 using posix::ProfileSection;
 using zt::fuzz::FuzzInput;
+using zt::fuzz::starts_with_mark;
 
 [[noreturn]] void fail(const char* what)
 {
@@ -114,12 +116,6 @@ void print_sections(const char* title, const std::vector<ProfileSection>& sectio
             std::fprintf(stderr, "\n");
         }
     }
-}
-
-bool starts_with_mark(std::string_view text)
-{
-    return text.starts_with("\xEF\xBB\xBF") || text.starts_with("\xFF\xFE") ||
-           text.starts_with("\xFE\xFF");
 }
 
 // Writes `document` back in `encoding`, reads it again and checks that
