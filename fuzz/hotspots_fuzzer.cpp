@@ -400,7 +400,7 @@ class Model {
         }
         if (*bytes != held_bytes_) {
             std::string error;
-            if (!held_.load(database_path_, error)) {
+            if (!held_.load_text(*bytes, database_path_, error)) {
                 std::fprintf(stderr, "%s\n", error.c_str());
                 fail("the tag database no longer loads");
             }

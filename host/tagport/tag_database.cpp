@@ -6,6 +6,7 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -170,12 +171,24 @@ bool TagDatabase::load(const std::string& path, std::string& error)
         error = "cannot read " + path;
         return false;
     }
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) {
+        error = "cannot read " + path;
+        return false;
+    }
+    return load_text(text, path, error);
+}
+
+bool TagDatabase::load_text(std::string_view text, const std::string& origin, std::string& error)
+{
     std::vector<TagEntry> loaded;
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         std::optional<TagEntry> entry = parse_tag_line(line, error);
         if (!error.empty()) {
-            error = path + " line " + std::to_string(number) + ": " + error;
+            error = origin + " line " + std::to_string(number) + ": " + error;
             return false;
         }
         if (entry) {

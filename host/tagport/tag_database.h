@@ -48,6 +48,8 @@ class TagDatabase {
     // False, with a reason in `error`, when the file cannot be read or a line
     // is malformed (the database is then left as it was).
     bool load(const std::string& path, std::string& error);
+    // As load, from the bytes of such a file; `origin` names it in `error`.
+    bool load_text(std::string_view text, const std::string& origin, std::string& error);
     // Writes the whole database to a temporary file beside `path` that then
     // replaces it, so a failed save leaves the old file intact.
     bool save(const std::string& path) const;

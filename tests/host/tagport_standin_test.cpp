@@ -11,6 +11,8 @@
 
 #include <cstring>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,45 @@ TEST(TagDatabaseFile, AMalformedLineIsNamedAndTheDatabaseKept)
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
     ASSERT_EQ(database.entries().size(), 1u);
     EXPECT_EQ(database.entries()[0].name, "Kept");
+}
+
+TEST(TagDatabaseFile, EveryLineCountsWhateverItsEnding)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> names; // empty with `bad_line` set: an error
+        int bad_line = 0;
+    };
+    const Case cases[] = {
+        {"A real 1\nB real 2", {"A", "B"}},
+        {"\n\nA real 1\r\n\r\nB real 2\r\n\n", {"A", "B"}},
+        {"", {}},
+        {"\n", {}},
+        {"A real 1\n\nB nonsense 2", {}, 3},
+    };
+    for (const Case& c : cases) {
+        tagport::TagDatabase database;
+        std::string error;
+        const bool loaded = database.load_text(c.text, "tags", error);
+        EXPECT_EQ(loaded, c.bad_line == 0) << c.text;
+        if (c.bad_line != 0) {
+            EXPECT_NE(error.find("tags line " + std::to_string(c.bad_line)), std::string::npos)
+                << error;
+            continue;
+        }
+        std::vector<std::string> names;
+        for (const TagEntry& entry : database.entries()) {
+            names.push_back(entry.name);
+        }
+        EXPECT_EQ(names, c.names) << c.text;
+    }
+    // The file is read the same way: its last line needs no line break.
+    zt::test::ScratchFolder folder;
+    std::ofstream(folder.file("tags"), std::ios::binary) << "A real 1\nB real 2";
+    tagport::TagDatabase database;
+    std::string error;
+    ASSERT_TRUE(database.load(folder.file("tags"), error)) << error;
+    EXPECT_EQ(database.entries().size(), 2u);
 }
 
 TEST(TagFileSubstitute, HasOneRecordPerIndexUpToTheHighest)
