@@ -1,38 +1,18 @@
 #include "file_bytes.h"
 
+#include "platform/posix/file_descriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace zt::fuzz {
 
-namespace {
-
-// Closes the descriptor it holds.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-} // namespace
-
 // Plain descriptor calls: the targets read every file they watch after each
 // call, and a stdio stream per read was a cost of its own.
 std::optional<std::string> file_bytes(const std::string& path)
 {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const platform::posix::FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "platform/posix/profile_file.h"
 
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/windows_path.h"
 
 #include <atomic>
@@ -16,25 +17,6 @@ namespace zt::platform::posix {
 namespace fs = std::filesystem;
 
 namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { close(); }
-
-    int get() const { return fd_; }
-    bool close()
-    {
-        const bool ok = fd_ < 0 || ::close(fd_) == 0;
-        fd_ = -1;
-        return ok;
-    }
-
-  private:
-    int fd_;
-};
 
 bool write_all(int fd, const std::string& bytes)
 {
