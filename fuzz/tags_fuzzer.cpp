@@ -41,11 +41,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace {
 
@@ -76,14 +79,25 @@ std::string tag_file()
     return site() + "/tagname.x";
 }
 
-// Whether this process holds `path` open.
+// Whether this process holds `path` open: one of its descriptors is that
+// file. Descriptors are compared by device and inode, which costs no path
+// lookups; a file that is not there cannot be held.
 bool held_open(const std::string& path)
 {
-    std::error_code error;
-    const fs::path wanted = fs::weakly_canonical(path, error);
-    for (const fs::directory_entry& fd : fs::directory_iterator("/proc/self/fd", error)) {
-        std::error_code ignored;
-        if (fs::read_symlink(fd.path(), ignored) == wanted) {
+    struct stat wanted {};
+    if (::stat(path.c_str(), &wanted) != 0) {
+        return false;
+    }
+    const std::unique_ptr<DIR, int (*)(DIR*)> descriptors(::opendir("/proc/self/fd"), ::closedir);
+    if (!descriptors) {
+        fail("cannot list this process's descriptors");
+    }
+    while (const dirent* entry = ::readdir(descriptors.get())) {
+        const int fd = std::atoi(entry->d_name);
+        struct stat open_file {};
+        if (entry->d_name[0] != '.' && fd != ::dirfd(descriptors.get()) &&
+            ::fstat(fd, &open_file) == 0 && open_file.st_dev == wanted.st_dev &&
+            open_file.st_ino == wanted.st_ino) {
             return true;
         }
     }
@@ -185,7 +199,7 @@ class Session {
         std::ofstream(database_file(), std::ios::binary | std::ios::trunc) << text;
         tagport::TagDatabase loaded;
         std::string error;
-        database_known_ = loaded.load(database_file(), error);
+        database_known_ = loaded.load_text(text, database_file(), error);
         if (database_known_) {
             database_ = loaded;
         }
