@@ -71,6 +71,15 @@ const SharedBuffer& shared_buffer()
     return buffer;
 }
 
+// Whether the search path finds the statistics-export tool outside the
+// machine (beside the fuzzer or in its current directory), where it cannot be
+// taken away. First asked while the machine is still empty.
+bool tool_elsewhere()
+{
+    static const bool found = zt::platform::search_path_finds(statx::tool_name);
+    return found;
+}
+
 // What one input does and has used so far.
 class Session {
   public:
@@ -232,6 +241,9 @@ class Session {
         if (result != 0 && result != -1) {
             fail("a write gave neither 0 nor -1");
         }
+        if (result == 0 && name.pointer == nullptr) {
+            fail("a write without a file name succeeded");
+        }
         check_only_written_changed(before, name.pointer ? path_of(name.pointer) : "", result == 0);
         if (result != 0 || !plain_name(section.value) || !plain_name(key.value) ||
             took_a_mark(before.at(path_of(name.pointer)), path_of(name.pointer))) {
@@ -338,29 +350,44 @@ class Session {
 
     void check_tool_answer(std::int32_t result, bool answer_of_present_tool) const
     {
-        if (tool_present_ ? !answer_of_present_tool : result != -1) {
+        if (tool_present() ? !answer_of_present_tool : result != -1) {
             fail("a STATX result does not fit whether the tool is there");
         }
     }
 
-    void toggle_tool()
+    static void toggle_tool()
     {
         const fs::path tool = fs::path(zt::fuzz::windows_directory()) / statx::tool_name;
         std::error_code ignored;
-        if (tool_present_) {
+        if (fs::exists(tool, ignored)) {
             fs::remove_all(tool, ignored);
         } else {
             std::ofstream(tool) << "";
         }
-        tool_present_ = tool_elsewhere() || fs::exists(tool, ignored);
     }
 
-    // Whether the search path finds the tool outside the machine (on PATH or
-    // beside the fuzzer), where it cannot be taken away.
-    static bool tool_elsewhere()
+    // Whether the search path finds the tool. Inside the machine it looks in
+    // the Windows directory, its "system32" and the machine's PATH folder, for
+    // the tool's name or, as this machine's programs carry no extension, that
+    // name without ".exe"; the input's own files and folders may stand there
+    // under either name.
+    static bool tool_present()
     {
-        static const bool found = zt::platform::search_path_finds(statx::tool_name);
-        return found;
+        if (tool_elsewhere()) {
+            return true;
+        }
+        const fs::path windows = zt::fuzz::windows_directory();
+        const std::string with_extension = statx::tool_name;
+        const std::string bare = with_extension.substr(0, with_extension.size() - 4);
+        std::error_code ignored;
+        for (const fs::path& folder :
+             {windows, windows / "system32", fs::path(zt::fuzz::path_folder())}) {
+            if (fs::exists(folder / with_extension, ignored) ||
+                fs::exists(folder / bare, ignored)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     void step(int op)
@@ -396,7 +423,6 @@ class Session {
     zt::fuzz::ArgumentTexts owned_;
     std::map<std::string, std::string> paths_;
     std::map<std::string, bool> files_;
-    bool tool_present_ = tool_elsewhere();
 };
 
 } // namespace
@@ -405,6 +431,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     zt::fuzz::set_up_machine();
     shared_buffer();
+    tool_elsewhere();
     return 0;
 }
 

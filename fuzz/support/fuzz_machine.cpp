@@ -57,7 +57,7 @@ void set_up_machine()
     // looks into five folders instead of every folder of that PATH. (The
     // sanitizers find their symbolizer through the environment the process
     // started with.)
-    test::set_environment("PATH", (folder / "c" / "tools").string());
+    test::set_environment("PATH", path_folder());
 
     // The logger is bound once per process; its registry value is needed only
     // while that happens.
@@ -75,6 +75,11 @@ const std::string& machine_root()
 std::string windows_directory()
 {
     return root_path() + "/c/windows";
+}
+
+std::string path_folder()
+{
+    return root_path() + "/c/tools";
 }
 
 void clear_machine()

@@ -23,6 +23,8 @@ void set_up_machine();
 const std::string& machine_root();
 // The Windows directory: "<root>/c/windows".
 std::string windows_directory();
+// The one folder on the machine's PATH: "<root>/c/tools".
+std::string path_folder();
 
 // Empties the machine for the next input: everything under the root goes,
 // and an empty Windows directory is made again.
