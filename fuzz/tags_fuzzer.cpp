@@ -196,10 +196,13 @@ class Session {
     void write_database()
     {
         const std::string text = in_.text();
-        std::ofstream(database_file(), std::ios::binary | std::ios::trunc) << text;
+        std::ofstream file(database_file(), std::ios::binary | std::ios::trunc);
+        file << text;
+        file.close();
+        // Only a database that reached the disk is the one the stand-in reads.
         tagport::TagDatabase loaded;
         std::string error;
-        database_known_ = loaded.load_text(text, database_file(), error);
+        database_known_ = !file.fail() && loaded.load_text(text, database_file(), error);
         if (database_known_) {
             database_ = loaded;
         }
