@@ -9,6 +9,7 @@
 #include "hotspots/hotspot_state.h"
 #include "hotspots/mouse_hook.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "ztfunc32.h"
 
 #include <benchmark/benchmark.h>
@@ -184,10 +185,9 @@ bool same_ignoring_case(const char* a, const char* b)
 
 void literal_write(const zt::hotspots::HotspotRecord& hotspot, const char* text)
 {
-    const auto& table = zt::frame::application().tag_table;
-    const auto found = table.find(std::string(hotspot.tag_name.data()));
-    if (found != table.end()) {
-        TagportSetMessage(zt::frame::application().connection, found->second, text);
+    const zt::tags::SessionRef session = zt::tags::shared_tags().current();
+    if (const TP_TAG tag = session->find(hotspot.tag_name.data())) {
+        TagportSetMessage(session->connection(), tag, text);
     }
 }
 

@@ -29,7 +29,7 @@ constexpr hotspots::RefusalTexts refusal_texts{
 };
 
 // Frees the hotspots; when a hook is installed, removes it (its answer is not
-// examined) and says so.
+// examined) and says so. Run by the library's exit step.
 void release_hotspots(HotspotState& state) noexcept
 {
     if (state.hotspots.empty()) {
@@ -51,7 +51,6 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
                               const char* value) noexcept
 {
     HotspotState& state = hotspots::hotspot_state();
-    const std::lock_guard lock(state.lock);
     hotspots::find_host_and_hook_it(state);
     const std::optional<hotspots::Rect> rect =
         hotspots::checked_rect(refusal_texts, text_of(window_name), left, top, width, height,
@@ -61,6 +60,7 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
     }
     try {
         const HotspotFields fields{*rect, text_of(tag_name), text_of(value), text_of(window_name)};
+        const std::lock_guard lock(state.lock);
         if (state.hotspots.record(fields) == HotspotSet::Recorded::first) {
             state.current = nullptr;
         }

@@ -12,19 +12,22 @@ namespace zt::hotspots {
 void prepare_mouse_message() noexcept {}
 
 // Each write connects on its own, so there is nothing to check beforehand.
-bool tags_writable() noexcept
+WriteChannel write_channel() noexcept
 {
-    return true;
+    WriteChannel channel;
+    channel.writable = true;
+    return channel;
 }
 
-void write_tag(const HotspotState& /*state*/, const HotspotRecord& hotspot,
-               const char* text) noexcept
+void report_unwritable() noexcept {}
+
+void write_tag(const TagWrite& write) noexcept
 {
     const earlier::TagportSession session;
     if (!session.connected()) {
         return; // neither written nor reported
     }
-    const char* tag_name = hotspot.tag_name.data();
+    const char* tag_name = write.tag_name.data();
     const earlier::ActiveTag tag(session, tag_name);
     if (!tag.activated()) {
         frame::report("CZtFunc32App::ZtCntx32 TagportActivate failed: '%s' not a valid tag",
@@ -36,7 +39,7 @@ void write_tag(const HotspotState& /*state*/, const HotspotRecord& hotspot,
                       tag_name);
         return;
     }
-    tag.set_message(text);
+    tag.set_message(write.text.data());
 }
 
 } // namespace zt::hotspots

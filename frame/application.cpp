@@ -1,20 +1,15 @@
 #include "frame/application.h"
 
 #include "hotspots/hotspot_state.h"
-#include "tags/tag_release.h"
+#include "tags/shared_tags.h"
 
 namespace zt::frame {
-
-CZtFunc32_71App::~CZtFunc32_71App()
-{
-    tag_table.clear();
-}
 
 int CZtFunc32_71App::ExitInstance() noexcept
 {
     // The hook goes first, so that none runs on with the tags given back.
     hotspots::remove_hook_at_exit();
-    tags::release_tag_table_and_connection(*this);
+    tags::give_back_at_exit();
     return CWinApp::ExitInstance();
 }
 

@@ -30,6 +30,7 @@
 #include "platform/desktop_driver.h"
 #include "tag_database.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "text_argument.h"
 #include "ztfunc32.h"
 
@@ -448,10 +449,10 @@ void release_everything()
         zt::hotspots::remove_hook(state);
         state.host_thread = 0;
     }
-    zt::frame::CZtFunc32_71App& app = zt::frame::application();
-    if (app.connection != 0) {
-        TagportShutdown(app.connection);
-        app.connection = 0;
+    if (const zt::tags::SessionRef session = zt::tags::shared_tags().current()) {
+        if (const TP_CONNECTION connection = session->forget_connection()) {
+            TagportShutdown(connection);
+        }
     }
     for (const driver::WindowInfo& info : driver::windows()) {
         if (info.parent == nullptr) {

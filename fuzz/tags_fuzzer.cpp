@@ -33,6 +33,7 @@
 #include "tag_database.h"
 #include "tag_file.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "test_environment.h"
 #include "text_argument.h"
 #include "ztfunc32.h"
@@ -106,10 +107,10 @@ bool held_open(const std::string& path)
 
 void close_library_connection()
 {
-    zt::frame::CZtFunc32_71App& app = zt::frame::application();
-    if (app.connection != 0) {
-        TagportShutdown(app.connection);
-        app.connection = 0;
+    if (const zt::tags::SessionRef session = zt::tags::shared_tags().current()) {
+        if (const TP_CONNECTION connection = session->forget_connection()) {
+            TagportShutdown(connection);
+        }
     }
 }
 

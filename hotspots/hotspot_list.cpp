@@ -10,7 +10,7 @@ void fill(HotspotRecord& record, const HotspotFields& fields)
     copy_text(record.value, fields.value);
     copy_text(record.window_name, fields.window_name);
     record.next = nullptr;
-    record.tag_link = TagLink{};
+    record.tag = fields.tag;
 }
 
 } // namespace
@@ -43,21 +43,27 @@ HotspotRecord& HotspotList::prepend(const HotspotFields& fields)
     return *record;
 }
 
-void HotspotList::clear() noexcept
+DetachedRecords::~DetachedRecords()
 {
-    // One by one, so a long list never recurses. The first record is the
-    // list's own: at the head in registration order, at the tail newest first.
-    HotspotRecord* record = head_;
-    while (record != nullptr) {
+    // One by one, so a long chain never recurses.
+    HotspotRecord* record = first_;
+    while (record != nullptr && record != stop_) {
         HotspotRecord* following = record->next;
-        if (record != &first_) {
-            delete record;
-        }
+        delete record;
         record = following;
     }
+}
+
+DetachedRecords HotspotList::detach() noexcept
+{
+    // The first record is the list's own: at the head in registration order,
+    // where the heap records follow it, and at the tail newest first, where
+    // they lead up to it.
+    DetachedRecords heap_records(head_ == &first_ ? first_.next : head_, &first_);
     first_.next = nullptr;
     head_ = tail_ = nullptr;
     size_ = 0;
+    return heap_records;
 }
 
 } // namespace zt::hotspots

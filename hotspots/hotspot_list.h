@@ -8,8 +8,41 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace zt::hotspots {
+
+// Heap records taken out of a list, freed when this goes.
+class DetachedRecords {
+  public:
+    DetachedRecords() = default;
+    // The chain from `first` up to (without) `stop` or its end.
+    DetachedRecords(HotspotRecord* first, const HotspotRecord* stop) noexcept
+        : first_(first), stop_(stop)
+    {
+    }
+    ~DetachedRecords();
+    DetachedRecords(const DetachedRecords&) = delete;
+    DetachedRecords& operator=(const DetachedRecords&) = delete;
+    DetachedRecords(DetachedRecords&& other) noexcept
+        : first_(std::exchange(other.first_, nullptr)), stop_(other.stop_)
+    {
+    }
+    DetachedRecords& operator=(DetachedRecords&& other) noexcept
+    {
+        DetachedRecords(std::move(other)).swap(*this);
+        return *this;
+    }
+    void swap(DetachedRecords& other) noexcept
+    {
+        std::swap(first_, other.first_);
+        std::swap(stop_, other.stop_);
+    }
+
+  private:
+    HotspotRecord* first_ = nullptr;
+    const HotspotRecord* stop_ = nullptr;
+};
 
 class HotspotList {
   public:
@@ -30,8 +63,11 @@ class HotspotList {
     HotspotRecord& append(const HotspotFields& fields);
     // Puts a heap record at the head; the list must not be empty. Throws bad_alloc.
     HotspotRecord& prepend(const HotspotFields& fields);
+    // Empties the list at once, handing every heap record (wherever it
+    // stands) to the caller, who frees them when it suits.
+    DetachedRecords detach() noexcept;
     // Frees every heap record, wherever it stands, and empties the list.
-    void clear() noexcept;
+    void clear() noexcept { detach(); }
 
   private:
     HotspotRecord first_{};

@@ -30,13 +30,8 @@ inline constexpr std::size_t tag_name_limit = 31;
 inline constexpr std::size_t value_limit = 131;
 inline constexpr std::size_t window_name_limit = 131;
 
-// Where the tag table kept the record's tag when the hook last looked, so
-// that the hook looks again only after the table may have changed.
-struct TagLink {
-    std::uint64_t generation = 0; // of the tag table; 0: never looked
-    std::uintptr_t tag = 0;
-    bool found = false;
-};
+// The handle of a tag the tag table holds; 0: the table holds none.
+using TagHandle = std::uintptr_t;
 
 struct HotspotRecord {
     Rect rect;
@@ -44,8 +39,10 @@ struct HotspotRecord {
     std::array<char, value_limit + 1> value;
     std::array<char, window_name_limit + 1> window_name;
     HotspotRecord* next;
-    // Not registered but remembered: kept by the hook, reset with the texts.
-    mutable TagLink tag_link;
+    // The tag table's handle of the record's tag, kept with it so that the
+    // hook writes without looking in the table (which only registration and
+    // release touch); the earlier release keeps none.
+    TagHandle tag;
 };
 
 // What a registration puts into a record; the texts fit their fields.
@@ -54,6 +51,7 @@ struct HotspotFields {
     std::string_view tag_name;
     std::string_view value;
     std::string_view window_name;
+    TagHandle tag = 0;
 };
 
 } // namespace zt::hotspots

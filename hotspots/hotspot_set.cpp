@@ -20,7 +20,7 @@ HotspotSet::Recorded HotspotSet::record(const HotspotFields& fields)
         // The tag and value change; the rectangle and window name stay as stored.
         copy_text(same->tag_name, fields.tag_name);
         copy_text(same->value, fields.value);
-        same->tag_link = TagLink{};
+        same->tag = fields.tag;
         return Recorded::again;
     }
     // Room in the index first, so that a record in the list is always indexed.
@@ -34,10 +34,26 @@ HotspotSet::Recorded HotspotSet::record(const HotspotFields& fields)
     return Recorded::added;
 }
 
+void HotspotSet::attach_tag(std::string_view tag_name, TagHandle tag) noexcept
+{
+    for (HotspotRecord* record = list_.head(); record != nullptr; record = record->next) {
+        if (std::string_view(record->tag_name.data()) == tag_name) {
+            record->tag = tag;
+        }
+    }
+}
+
 void HotspotSet::clear() noexcept
 {
     index_.clear();
     list_.clear();
+}
+
+void HotspotSet::take_all(Discarded& into) noexcept
+{
+    into.index.clear();
+    into.index.swap(index_);
+    into.records = list_.detach();
 }
 
 } // namespace zt::hotspots

@@ -31,6 +31,9 @@ class HotspotSet {
     // Records a hotspot whose texts fit their fields. Throws bad_alloc, and
     // then records nothing.
     Recorded record(const HotspotFields& fields);
+    // Gives every hotspot of the tag `tag_name` (exactly) the handle `tag`:
+    // the tag has just entered the tag table.
+    void attach_tag(std::string_view tag_name, TagHandle tag) noexcept;
     // The hotspot the hook finds in the window titled `title` at `point`, in
     // that window's client coordinates; null when none.
     const HotspotRecord* hit(std::string_view title, platform::Point point) const noexcept
@@ -38,6 +41,15 @@ class HotspotSet {
         return index_.hit(title, point, kind_ == ListKind::newest_first);
     }
     void clear() noexcept;
+
+    // What take_all() took, freed when it goes.
+    struct Discarded {
+        WindowIndex index;
+        DetachedRecords records;
+    };
+    // Empties the set at once and hands everything it held to `into`, so that
+    // the freeing can wait until the hook may look again.
+    void take_all(Discarded& into) noexcept;
 
   private:
     // The record that a registration of `fields` takes over, or null.

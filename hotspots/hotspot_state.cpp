@@ -2,8 +2,6 @@
 
 #include "frame/call_frame.h"
 
-#include <chrono>
-
 namespace zt::hotspots {
 namespace {
 
@@ -12,20 +10,19 @@ namespace {
 // trivially destroyed, tells the exit step whether there is still a state.
 constinit std::atomic<bool> in_service{false};
 
-// How long the exit step waits for a registration or a hook call to finish.
-constexpr std::chrono::milliseconds exit_patience{200};
+// How long the exit step waits for the lock.
+constexpr std::uint32_t exit_patience_ms = 200;
 
 void remove_hook_before_leaving(HotspotState& state, ExitRelease release = nullptr) noexcept
 {
-    const bool locked = state.lock.try_lock_for(exit_patience);
+    const bool locked = state.lock.try_lock_for(exit_patience_ms);
     if (release != nullptr) {
         release(state);
     }
-    remove_hook(state);
-    ++state.tag_table_generation;
     if (locked) {
         state.lock.unlock();
     }
+    remove_hook(state);
 }
 
 class ServedState {
@@ -69,14 +66,14 @@ namespace {
 
 bool remove_hook(HotspotState& state) noexcept
 {
-    const platform::HookHandle hook = state.hook.load();
+    platform::HookHandle hook = state.hook.load();
     if (hook == nullptr) {
         return true;
     }
     if (!platform::desktop_calls().remove_hook(hook)) {
         return false;
     }
-    state.hook = nullptr;
+    state.hook.compare_exchange_strong(hook, nullptr);
     return true;
 }
 

@@ -1,9 +1,15 @@
 // What the hotspot functions share: the registered hotspots, the current
 // hotspot, the installed mouse hook and the host thread.
-// Everything but the hook handle is read and written under the lock.
+//
+// Registration and release change the hotspots, and the hook reads them,
+// under the state's lock, which each holds for a moment only (see
+// frame/spin_lock.h). The hook copies what its tag writes need and writes
+// after the lock, so a call that a tag write leads back into the library (a
+// script the host runs at once, on the hook's thread or on a thread the host
+// waits for) never waits for the hook.
 #pragma once
 
-#include "hotspots/hotspot_lock.h"
+#include "frame/spin_lock.h"
 #include "hotspots/hotspot_set.h"
 #include "platform/desktop.h"
 
@@ -15,18 +21,18 @@ namespace zt::hotspots {
 ListKind hotspot_list_kind() noexcept;
 
 struct HotspotState {
-    HotspotLock lock;
+    frame::SpinLock lock;
+    // Under the lock.
     HotspotSet hotspots{hotspot_list_kind()};
-    // The hotspot whose value the hook last wrote to its tag, or null.
+    // Under the lock: the hotspot whose value the hook last wrote to its tag, or null.
     const HotspotRecord* current = nullptr;
-    // Read without the lock by the hook, to pass each message on.
+
     std::atomic<platform::HookHandle> hook{nullptr};
     // The thread of the host runtime's main window, as found by the latest registration.
-    platform::ThreadId host_thread = 0;
-    // Moved on by every registration and release and by the library's exit
-    // step, the only ones that change the tag table: a record's TagLink of an
-    // older generation is looked up again.
-    std::uint64_t tag_table_generation = 1;
+    std::atomic<platform::ThreadId> host_thread{0};
+    // Set while the hook handles a message, against handling another one
+    // inside it (through anything the handling calls): that one is passed on.
+    std::atomic<bool> hook_busy{false};
 };
 
 HotspotState& hotspot_state() noexcept;
@@ -37,12 +43,11 @@ bool remove_hook(HotspotState& state) noexcept;
 // What a release gives back of the hotspots when the library is unloaded.
 using ExitRelease = void (*)(HotspotState& state) noexcept;
 
-// The library's exit step: runs `release` (if any) on the state, then removes
-// a hook that is still installed, so that no hook procedure outlives the
-// library; under the lock if it can be had in time, and without it otherwise
-// (at the end of the process no other thread runs any more). Nothing once the
-// library's statics are gone, and their hook with them. Without a release the
-// hotspots stay until the statics go.
+// The library's exit step: waits a moment for the lock (at the end of the
+// process its holder may be gone), runs `release` (if any) under it, then
+// removes a hook that is still installed, so that no hook procedure outlives
+// the library. Nothing once the library's statics are gone, and their hook with
+// them. Without a release the hotspots stay until the statics go.
 void remove_hook_at_exit(ExitRelease release = nullptr) noexcept;
 
 } // namespace zt::hotspots

@@ -4,6 +4,7 @@
 #include "hotspots/hotspot_state.h"
 
 #include <array>
+#include <mutex>
 #include <string_view>
 
 namespace zt::hotspots {
@@ -15,66 +16,115 @@ using platform::WindowHandle;
 // Titles are read into 131 characters with the terminator: at most 130 count.
 constexpr int title_capacity = 131;
 
-// The hotspot of the window `window` at `client`, judged by the window's title.
-const HotspotRecord* hit_in(const HotspotState& state, WindowHandle window, Point client) noexcept
-{
-    std::array<char, title_capacity> title;
-    title[0] = '\0';
-    const int length = platform::desktop_calls().window_text(window, title.data(), title_capacity);
-    const auto counted = static_cast<std::size_t>(length < 0                ? 0
-                                                  : length < title_capacity ? length
-                                                                            : title_capacity - 1);
-    return state.hotspots.hit(std::string_view(title.data(), counted), client);
-}
+class Title {
+  public:
+    // Read without the state's lock: the window manager may send the window a
+    // message for it, which runs the host's code.
+    explicit Title(WindowHandle window) noexcept
+    {
+        text_[0] = '\0';
+        const int length =
+            platform::desktop_calls().window_text(window, text_.data(), title_capacity);
+        length_ = static_cast<std::size_t>(length < 0                ? 0
+                                           : length < title_capacity ? length
+                                                                     : title_capacity - 1);
+    }
+    std::string_view view() const noexcept { return {text_.data(), length_}; }
 
-// The hotspot under the pointer: in the message's window, whose record then
-// carries the point in that window's client coordinates, or else in the
-// nearest ancestor that has one under the pointer.
-const HotspotRecord* hotspot_under_pointer(const HotspotState& state,
-                                           platform::MouseHookRecord& record) noexcept
-{
-    const platform::DesktopCalls& desktop = platform::desktop_calls();
-    const Point screen = record.pt;
-    desktop.screen_to_client(record.hwnd, record.pt);
-    const HotspotRecord* hit = hit_in(state, record.hwnd, record.pt);
-    for (WindowHandle window = record.hwnd; hit == nullptr;) {
-        window = desktop.parent_window(window);
-        if (window == nullptr) {
-            break;
+  private:
+    std::array<char, title_capacity> text_;
+    std::size_t length_;
+};
+
+// What one message leads to: decided under the state's lock, done after it.
+class MessageOutcome {
+  public:
+    // Under the lock: leaves the current hotspot for `hit` (either may be
+    // none), with the empty text to the tag left, then the value to the tag
+    // entered.
+    void follow_pointer(HotspotState& state, const HotspotRecord* hit) noexcept
+    {
+        if (hit == state.current) {
+            return; // still in the same hotspot, or still in none
         }
-        Point client = screen;
-        desktop.screen_to_client(window, client);
-        hit = hit_in(state, window, client);
+        channel_ = write_channel();
+        if (!channel_.writable) {
+            unwritable_ = true;
+            return;
+        }
+        if (state.current != nullptr) {
+            add(*state.current, "");
+        }
+        if (hit != nullptr) {
+            add(*hit, hit->value.data());
+        }
+        state.current = hit;
     }
-    return hit;
-}
 
-// Leaves the current hotspot for `hit` (either may be none): the empty text to
-// the tag left, then the value to the tag entered.
-void follow_pointer(HotspotState& state, const HotspotRecord* hit) noexcept
-{
-    if (hit == state.current) {
-        return; // still in the same hotspot, or still in none
+    // After the lock: reports and writes. The channel goes with the outcome,
+    // and with it the session the writes went over.
+    void carry_out() noexcept
+    {
+        if (unwritable_) {
+            report_unwritable();
+        }
+        for (int i = 0; i < count_; ++i) {
+            write_tag(writes_[i]);
+        }
     }
-    if (!tags_writable()) {
-        return;
-    }
-    if (state.current != nullptr) {
-        write_tag(state, *state.current, "");
-    }
-    if (hit != nullptr) {
-        write_tag(state, *hit, hit->value.data());
-    }
-    state.current = hit;
-}
 
+  private:
+    void add(const HotspotRecord& hotspot, const char* text) noexcept
+    {
+        TagWrite& write = writes_[count_++];
+        write.connection = channel_.connection;
+        write.tag = hotspot.tag;
+        write.tag_name = hotspot.tag_name;
+        copy_text(write.text, text);
+    }
+
+    WriteChannel channel_;
+    std::array<TagWrite, 2> writes_;
+    int count_ = 0;
+    bool unwritable_ = false;
+};
+
+// Finds the hotspot under the pointer, in the message's window, whose record
+// then carries the point in that window's client coordinates, or else in the
+// nearest ancestor that has one under the pointer; and moves the current
+// hotspot to it. Each window's title is read before the lock is taken to look
+// at the hotspots of that title.
 void handle_mouse_message(HotspotState& state, platform::MouseHookRecord& record) noexcept
 {
+    const platform::DesktopCalls& desktop = platform::desktop_calls();
     // Messages for windows of any other thread than the host's change nothing.
-    if (platform::desktop_calls().window_thread(record.hwnd) != state.host_thread) {
+    if (desktop.window_thread(record.hwnd) != state.host_thread.load()) {
         return;
     }
-    follow_pointer(state, hotspot_under_pointer(state, record));
+    const Point screen = record.pt;
+    desktop.screen_to_client(record.hwnd, record.pt);
+    MessageOutcome outcome;
+    WindowHandle window = record.hwnd;
+    Point client = record.pt;
+    for (;;) {
+        const Title title(window);
+        {
+            const std::lock_guard lock(state.lock);
+            if (const HotspotRecord* hit = state.hotspots.hit(title.view(), client)) {
+                outcome.follow_pointer(state, hit);
+                break;
+            }
+        }
+        window = desktop.parent_window(window);
+        if (window == nullptr) {
+            const std::lock_guard lock(state.lock);
+            outcome.follow_pointer(state, nullptr);
+            break;
+        }
+        client = screen;
+        desktop.screen_to_client(window, client);
+    }
+    outcome.carry_out();
 }
 
 } // namespace
@@ -85,16 +135,12 @@ platform::HookResult ZT_SYSTEM_CALLBACK mouse_hook_procedure(int code,
 {
     prepare_mouse_message();
     HotspotState& state = hotspot_state();
-    // A message met while registration or release holds the lock, or inside
-    // the handling of another message, is passed on untouched.
-    if (code >= 0 && record != 0 && state.lock.try_lock()) {
-        try {
-            // The record argument is the address of the window manager's record.
-            handle_mouse_message(state, *reinterpret_cast<platform::MouseHookRecord*>(record));
-        } catch (...) {
-            // Whatever the tag-access library might throw stays here.
-        }
-        state.lock.unlock();
+    // A message met inside the handling of another (through anything that
+    // handling calls) is passed on untouched.
+    if (code >= 0 && record != 0 && !state.hook_busy.exchange(true)) {
+        // The record argument is the address of the window manager's record.
+        handle_mouse_message(state, *reinterpret_cast<platform::MouseHookRecord*>(record));
+        state.hook_busy = false;
     }
     return platform::desktop_calls().call_next_hook(state.hook.load(), code, message, record);
 }

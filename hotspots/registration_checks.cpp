@@ -11,11 +11,19 @@ void find_host_and_hook_it(HotspotState& state) noexcept
 {
     const platform::DesktopCalls& desktop = platform::desktop_calls();
     const platform::WindowHandle main_window = desktop.find_window(host_window_class, nullptr);
-    state.host_thread = main_window != nullptr ? desktop.window_thread(main_window) : 0;
+    const platform::ThreadId host_thread =
+        main_window != nullptr ? desktop.window_thread(main_window) : 0;
+    state.host_thread = host_thread;
     // Without a host thread the installation would ask for a hook on every
     // thread of the desktop, which needs a module and fails; it is not tried.
-    if (state.hook.load() == nullptr && state.host_thread != 0) {
-        state.hook = desktop.install_mouse_hook(mouse_hook_procedure, state.host_thread);
+    if (state.hook.load() != nullptr || host_thread == 0) {
+        return;
+    }
+    // Two registrations at once may both install one: the second goes again.
+    platform::HookHandle installed = desktop.install_mouse_hook(mouse_hook_procedure, host_thread);
+    platform::HookHandle none = nullptr;
+    if (installed != nullptr && !state.hook.compare_exchange_strong(none, installed)) {
+        desktop.remove_hook(installed);
     }
 }
 

@@ -1,13 +1,10 @@
 // The current release's tag writes from the mouse hook: through the tag
-// handles that registration keeps in the tag table, over the library's one
-// shared connection.
+// handles that registration keeps with the hotspots (those of the tag table),
+// over the library's one shared connection.
 #include "frame/error_report.h"
-#include "frame/library.h"
 #include "frame/logger_binding.h"
 #include "hotspots/hook_tag_writes.h"
-#include "tagport.h"
-
-#include <string_view>
+#include "tags/shared_tags.h"
 
 namespace zt::hotspots {
 
@@ -16,28 +13,27 @@ void prepare_mouse_message() noexcept
     frame::bind_logger(frame::library_module_name);
 }
 
-bool tags_writable() noexcept
+WriteChannel write_channel() noexcept
 {
-    if (frame::application().connection == 0) {
-        // Released without removing the hook: the hook does not reconnect by itself.
-        frame::report("CZtFunc32_71App::ZtCntx32 TagportInit failed");
-        return false;
-    }
-    return true;
+    // Released without removing the hook, the connection is closed; the hook
+    // does not reconnect by itself.
+    WriteChannel channel;
+    channel.session = tags::shared_tags().current();
+    channel.connection = channel.session ? channel.session->connection() : 0;
+    channel.writable = channel.connection != 0;
+    return channel;
+}
+
+void report_unwritable() noexcept
+{
+    frame::report("CZtFunc32_71App::ZtCntx32 TagportInit failed");
 }
 
 // Only a tag that the tag table holds is written.
-void write_tag(const HotspotState& state, const HotspotRecord& hotspot, const char* text) noexcept
+void write_tag(const TagWrite& write) noexcept
 {
-    TagLink& link = hotspot.tag_link;
-    if (link.generation != state.tag_table_generation) {
-        const auto& table = frame::application().tag_table;
-        const auto found = table.find(std::string_view(hotspot.tag_name.data()));
-        link = TagLink{state.tag_table_generation, found != table.end() ? found->second : 0,
-                       found != table.end()};
-    }
-    if (link.found) {
-        TagportSetMessage(frame::application().connection, link.tag, text);
+    if (write.tag != 0) {
+        TagportSetMessage(write.connection, write.tag, write.text.data());
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace zt::hotspots {
 
@@ -62,6 +63,11 @@ class WindowIndex {
     const HotspotRecord* hit(std::string_view title, platform::Point point,
                              bool newest_first) const noexcept;
     void clear() noexcept;
+    void swap(WindowIndex& other) noexcept
+    {
+        slots_.swap(other.slots_);
+        std::swap(count_, other.count_);
+    }
 
   private:
     struct Window {

@@ -4,9 +4,9 @@
 #include "frame/logger_binding.h"
 #include "tags/activated_tag.h"
 #include "tags/message_result.h"
+#include "tags/shared_tags.h"
 #include "tags/tag_failure.h"
 #include "tags/tag_name.h"
-#include "tags/tagport_connection.h"
 
 #include <exception>
 #include <string_view>
@@ -25,7 +25,8 @@ void report_tag_failure(std::int32_t code)
 
 std::int32_t query_tag_type(const char* tag_name)
 {
-    const TP_CONNECTION connection = make_sure_of_connection();
+    const SessionRef session = shared_tags().current_or_new();
+    const TP_CONNECTION connection = session->make_sure_of_connection();
     ActivatedTag tag = activate_named_tag(connection, tag_name);
     const std::int32_t type = tag.type();
     tag.give_back();
@@ -34,7 +35,8 @@ std::int32_t query_tag_type(const char* tag_name)
 
 void read_disc_message(std::int32_t on_off, const char* tag_name)
 {
-    const TP_CONNECTION connection = make_sure_of_connection();
+    const SessionRef session = shared_tags().current_or_new();
+    const TP_CONNECTION connection = session->make_sure_of_connection();
     const std::string_view suffix = on_off == 1 ? ".OnMsg" : ".OffMsg";
     TagNameBuffer name;
     if (!build_tag_name(name, tag_name, suffix)) {

@@ -3,8 +3,8 @@
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
 #include "tags/activated_tag.h"
+#include "tags/shared_tags.h"
 #include "tags/tag_failure.h"
-#include "tags/tagport_connection.h"
 #include "tags/units_field.h"
 
 #include <exception>
@@ -14,7 +14,8 @@ namespace {
 
 void write_field(const char* tag_name, const char* text, std::int32_t field_offset)
 {
-    const TP_CONNECTION connection = make_sure_of_connection();
+    const SessionRef session = shared_tags().current_or_new();
+    const TP_CONNECTION connection = session->make_sure_of_connection();
     ActivatedTag tag = activate_named_tag(connection, tag_name);
     const std::int32_t type = tag.type();
     if (type != TP_INTEGER && type != TP_REAL) {

@@ -128,22 +128,23 @@ void Connections::get_message(TP_CONNECTION connection, TP_TAG tag, char* buffer
     buffer[length] = '\0';
 }
 
-void Connections::set_message(TP_CONNECTION connection, TP_TAG tag, const char* text)
+std::string Connections::set_message(TP_CONNECTION connection, TP_TAG tag, const char* text)
 {
     std::lock_guard lock(mutex_);
     const OpenTag* record = find(connection, tag);
     if (record == nullptr || text == nullptr || record->record.type != message_type) {
-        return;
+        return {};
     }
     Connection& open = *find(connection);
     TagEntry* entry = open.database.find(record->name);
     if (entry == nullptr) {
-        return;
+        return {};
     }
     entry->text = text;
     if (open.database.save(open.database_path)) {
         open.stamp = stamp_of(open.database_path);
     }
+    return record->name;
 }
 
 void Connections::close(TP_CONNECTION connection)

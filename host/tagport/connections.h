@@ -44,7 +44,8 @@ class Connections {
     bool release(TP_CONNECTION connection, TP_TAG tag, bool activated);
     // Copies the text, cut to `capacity` bytes with its terminator.
     void get_message(TP_CONNECTION connection, TP_TAG tag, char* buffer, std::int32_t capacity);
-    void set_message(TP_CONNECTION connection, TP_TAG tag, const char* text);
+    // The tag's name when the text was set; empty when nothing was.
+    std::string set_message(TP_CONNECTION connection, TP_TAG tag, const char* text);
     void close(TP_CONNECTION connection);
 
   private:

@@ -7,7 +7,9 @@
 #include "connections.h"
 #include "journal.h"
 #include "settings.h"
+#include "tagport_standin.h"
 
+#include <mutex>
 #include <string>
 
 #if defined(_WIN32)
@@ -46,6 +48,27 @@ template <class Describe> void record(Describe&& describe) noexcept
     try {
         journal(describe());
     } catch (...) {
+    }
+}
+
+// The listener to tag writes, and its context.
+std::mutex listener_mutex;
+TagportStandinListener listener = nullptr;
+void* listener_context = nullptr;
+
+// Tells the listener, if there is one, outside the stand-in's locks: it may
+// call the stand-in (through the library that wrote) again.
+void tell_listener(const std::string& tag_name, const char* text) noexcept
+{
+    TagportStandinListener listening = nullptr;
+    void* context = nullptr;
+    {
+        const std::lock_guard lock(listener_mutex);
+        listening = listener;
+        context = listener_context;
+    }
+    if (listening != nullptr) {
+        listening(context, tag_name.c_str(), text);
     }
 }
 
@@ -141,14 +164,18 @@ TAGPORT_ENTRY void TPAPI TagportGetMessage(TP_CONNECTION connection, TP_TAG tag,
 
 TAGPORT_ENTRY void TPAPI TagportSetMessage(TP_CONNECTION connection, TP_TAG tag, const char* text)
 {
+    std::string tag_name;
     answer(false, [&] {
-        connections().set_message(connection, tag, text);
+        tag_name = connections().set_message(connection, tag, text);
         return true;
     });
     record([&] {
         return "TagportSetMessage(" + connection_argument(connection) + ", " + tag_argument(tag) +
                ", " + text_argument(text) + ")";
     });
+    if (!tag_name.empty()) {
+        tell_listener(tag_name, text);
+    }
 }
 
 TAGPORT_ENTRY void TPAPI TagportShutdown(TP_CONNECTION connection)
@@ -180,6 +207,13 @@ TAGPORT_ENTRY void TPAPI TagportFreeHandle(TP_CONNECTION connection, TP_TAG tag)
         return "TagportFreeHandle(" + connection_argument(connection) + ", " + tag_argument(tag) +
                ")";
     });
+}
+
+TAGPORT_ENTRY void TPAPI TagportStandinListen(TagportStandinListener listening, void* context)
+{
+    const std::lock_guard lock(listener_mutex);
+    listener = listening;
+    listener_context = context;
 }
 
 } // extern "C"

@@ -11,6 +11,7 @@
 #include "tag_events.h"
 #include "tag_site.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "test_desktop.h"
 #include "ztfunc32.h"
 
@@ -27,6 +28,13 @@ inline constexpr const char* hotspot_tags = "Msg1 message 1 \"\"\n"
                                             "Flow real 4\n";
 
 using Texts = std::vector<std::string>;
+
+// The library's tag table as it stands (empty without a tag session).
+inline tags::TagTable tag_table()
+{
+    const tags::SessionRef session = tags::shared_tags().current();
+    return session ? session->table() : tags::TagTable();
+}
 
 class HotspotSite : public testing::Test {
   protected:

@@ -3,12 +3,15 @@
 #include "hotspot_site.h"
 
 #include "hotspots/mouse_hook.h"
+#include "tagport_standin.h"
 
 #include <atomic>
 #include <condition_variable>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -222,7 +225,22 @@ int counting_window_text(zt::platform::WindowHandle window, char* buffer, int ca
     return zt::platform::system_desktop_calls().window_text(window, buffer, capacity);
 }
 
-TEST_F(MouseHook, NegativeCodesAndMessagesMetWhileTheLockIsHeldPassStraightOn)
+// A host that runs a script the moment a tag changes: the stand-in's listener
+// of tag writes runs `script` inside the first write of the hook, once.
+struct ScriptOnWrite {
+    std::function<void()> script;
+    bool done = false;
+
+    static void TPAPI listen(void* context, const char*, const char*)
+    {
+        auto& self = *static_cast<ScriptOnWrite*>(context);
+        if (!std::exchange(self.done, true)) {
+            self.script();
+        }
+    }
+};
+
+TEST_F(MouseHook, NegativeCodesAndMessagesMetInsideTheHandlingOfAnotherPassStraightOn)
 {
     ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
     events.take();
@@ -231,19 +249,75 @@ TEST_F(MouseHook, NegativeCodesAndMessagesMetWhileTheLockIsHeldPassStraightOn)
     MouseHookRecord record{Point{main_left + 20, main_top + 20}, main, 1, 0};
     const auto argument = reinterpret_cast<HookArgument>(&record);
     zt::hotspots::mouse_hook_procedure(-1, zt::platform::mouse_move_message, argument);
-    {
-        const std::lock_guard lock(zt::hotspots::hotspot_state().lock);
-        zt::hotspots::mouse_hook_procedure(0, zt::platform::mouse_move_message, argument);
-    }
     EXPECT_EQ(titles_read, 0);
     EXPECT_EQ(record.pt.x, main_left + 20); // untouched
-    EXPECT_EQ(events.take(), Texts{});
 
+    // A message reaching the hook from inside its own tag write.
+    MouseHookRecord inner{Point{main_left + 300, main_top + 200}, main, 1, 0};
+    ScriptOnWrite nested{[&] {
+        zt::hotspots::mouse_hook_procedure(0, zt::platform::mouse_move_message,
+                                           reinterpret_cast<HookArgument>(&inner));
+    }};
+    TagportStandinListen(ScriptOnWrite::listen, &nested);
     zt::hotspots::mouse_hook_procedure(zt::platform::hook_code_noremove,
                                        zt::platform::mouse_move_message, argument);
+    TagportStandinListen(nullptr, nullptr);
+    EXPECT_TRUE(nested.done);
     EXPECT_EQ(titles_read, 1);
     EXPECT_EQ(record.pt.x, 20);
+    EXPECT_EQ(inner.pt.x, main_left + 300); // passed on untouched
     EXPECT_EQ(events.take(), Texts{"Msg1 = A"});
+}
+
+// Calls that a tag write of the hook leads back into the library, on the
+// hook's own thread or on a script thread the host hands the write to and
+// waits for, never wait for the hook, and leave one consistent state.
+TEST_F(MouseHook, CallsATagWriteLeadsBackIntoNeverWaitForTheHook)
+{
+    struct Case {
+        const char* script;
+        std::function<void()> run; // checks its own results
+        Texts after_entering;      // the events of entering A, the script's included
+        Texts after_moving_on;     // of moving from A into B's place
+    };
+    const Case cases[] = {
+        {"registration", [] { EXPECT_EQ(ZtCntx32("Main", 100, 10, 50, 50, "Msg2", "B"), 1); },
+         Texts{"Msg1 = A", "activate Msg2"}, Texts{"Msg1 = ", "Msg2 = B"}},
+        {"registration in place",
+         [] { EXPECT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "a"), 1); }, Texts{"Msg1 = A"},
+         Texts{"Msg1 = "}},
+        {"tag query", [] { EXPECT_EQ(TagExists("Msg3"), 4); },
+         Texts{"Msg1 = A", "activate Msg3", "give back Msg3"}, Texts{"Msg1 = "}},
+        {"release", [] { ZtCntx32Cleanup(); }, Texts{"Msg1 = A", "give back Msg1", "shutdown"},
+         Texts{}},
+    };
+    for (const bool on_script_thread : {false, true}) {
+        for (const Case& each : cases) {
+            SCOPED_TRACE(std::string(each.script) +
+                         (on_script_thread ? " on a script thread" : ""));
+            forget_hotspots();
+            point_in_main(300, 250);
+            ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+            events.take();
+            ScriptOnWrite script{[&] {
+                if (on_script_thread) {
+                    std::thread(each.run).join();
+                } else {
+                    each.run();
+                }
+            }};
+            TagportStandinListen(ScriptOnWrite::listen, &script);
+            point_in_main(20, 20);
+            TagportStandinListen(nullptr, nullptr);
+            EXPECT_EQ(events.take(), each.after_entering);
+            point_in_main(110, 20);
+            EXPECT_EQ(events.take(), each.after_moving_on);
+        }
+    }
+    // After the release in a write, no hotspot and no hook are left.
+    EXPECT_TRUE(zt::hotspots::hotspot_state().hotspots.empty());
+    EXPECT_EQ(zt::hotspots::hotspot_state().hook.load(), nullptr);
+    EXPECT_EQ(reports(), Texts{});
 }
 
 } // namespace

@@ -111,7 +111,7 @@ TEST_F(Registration, SameRectangleOfTheSameWindowInAnyCaseKeepsOneRecord)
     EXPECT_STREQ(kept.value.data(), "second");
     // The new tag is activated; the old one stays in the table until release.
     EXPECT_EQ(events.take(), (Texts{"init", "activate Msg1", "activate Msg2"}));
-    EXPECT_EQ(zt::frame::application().tag_table.size(), 2u);
+    EXPECT_EQ(zt::test::tag_table().size(), 2u);
 
     point_in_main(15, 15);
     EXPECT_EQ(events.take(), Texts{"Msg2 = second"});
@@ -130,7 +130,7 @@ TEST_F(Registration, ActivatesEachMessageTagOnceAndGivesBackWhatIsNoMessageTag)
     EXPECT_EQ(events.take(),
               (Texts{"init", "activate Msg1", "activate msg1", "activate Flow", "give back Flow",
                      "activate NoSuchTag failed", "activate Flow", "give back Flow"}));
-    const auto& table = zt::frame::application().tag_table;
+    const auto& table = zt::test::tag_table();
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table.begin()->first, "Msg1");
     EXPECT_EQ(std::next(table.begin())->first, "msg1");
@@ -142,16 +142,16 @@ TEST_F(Registration, ConnectionFailuresLeaveTheListAsItWas)
     EXPECT_EQ(ZtCntx32("Main", 0, 0, 10, 10, "Msg1", "a"), -2);
     EXPECT_EQ(reports(), Texts{"Failure: ZtCntx32 Func. - Unable to connect to Tagport."});
     EXPECT_EQ(hotspot_count(), 0u);
-    EXPECT_EQ(zt::frame::application().connection, 0u);
+    EXPECT_EQ(zt::tags::shared_tags().connection(), 0u);
 
     zt::test::clear_tagport_faults();
     EXPECT_EQ(ZtCntx32("Main", 0, 0, 10, 10, "Msg1", "a"), 1);
-    const TP_CONNECTION connection = zt::frame::application().connection;
+    const TP_CONNECTION connection = zt::tags::shared_tags().connection();
     zt::test::set_environment("TAGPORT_FAIL_CHECK", "1");
     EXPECT_EQ(ZtCntx32("Main", 20, 0, 10, 10, "Msg1", "b"), -2);
     EXPECT_EQ(reports(), Texts{"Failure: ZtCntx32 Func. - Unable to connect to Tagport."});
     EXPECT_EQ(hotspot_count(), 1u);
-    EXPECT_EQ(zt::frame::application().connection, connection); // the handle stays
+    EXPECT_EQ(zt::tags::shared_tags().connection(), connection); // the handle stays
 }
 
 } // namespace

@@ -17,7 +17,7 @@ TEST_F(Release, WithNoHotspotNothingChangesNotEvenTheHookOrAConnection)
     events.take();
     ZtCntx32Cleanup();
     EXPECT_NE(hotspot_state().hook.load(), nullptr);
-    EXPECT_NE(zt::frame::application().connection, 0u);
+    EXPECT_NE(zt::tags::shared_tags().connection(), 0u);
     EXPECT_EQ(events.take(), Texts{});
     EXPECT_EQ(reports(), Texts{});
 }
@@ -33,8 +33,8 @@ TEST_F(Release, GivesBackEachTagOnceThenClosesAndTheNextRegistrationStartsAfresh
     EXPECT_EQ(events.take(), (Texts{"give back Msg1", "give back Msg2", "shutdown"}));
     EXPECT_TRUE(hotspot_state().hotspots.list().empty());
     EXPECT_EQ(hotspot_state().hook.load(), nullptr);
-    EXPECT_TRUE(zt::frame::application().tag_table.empty());
-    EXPECT_EQ(zt::frame::application().connection, 0u);
+    EXPECT_TRUE(zt::test::tag_table().empty());
+    EXPECT_EQ(zt::tags::shared_tags().connection(), 0u);
     point_in_main(25, 5);
     EXPECT_EQ(events.take(), Texts{});
 

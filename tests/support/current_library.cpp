@@ -5,6 +5,7 @@
 #include "suite_environment.h"
 #include "tag_site.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "ztfunc32.h"
 
 namespace zt::test {
@@ -19,10 +20,10 @@ void stop_library_under_test() {}
 
 void close_library_connection()
 {
-    frame::CZtFunc32_71App& app = frame::application();
-    if (app.connection != 0) {
-        TagportShutdown(app.connection);
-        app.connection = 0;
+    if (const zt::tags::SessionRef session = zt::tags::shared_tags().current()) {
+        if (const TP_CONNECTION connection = session->forget_connection()) {
+            TagportShutdown(connection);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "frame/library.h"
 #include "tag_site.h"
 #include "tagport.h"
+#include "tags/shared_tags.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 
@@ -54,10 +55,14 @@ TEST(GiveBack, ExitStepGivesBackEveryTableTagWhateverItsStateThenShutsTheConnect
     for (const bool active : {true, false}) {
         zt::test::TagSite site;
         zt::frame::CZtFunc32_71App& app = zt::frame::application();
+        zt::tags::SharedTags& shared = zt::tags::shared_tags();
         ASSERT_EQ(TagExists("Note"), 4); // opens the shared connection
-        const TP_CONNECTION connection = app.connection;
-        app.tag_table["Note"] = TagportActivate(connection, "Note");
-        app.tag_table["Pump1.OnMsg"] = TagportActivate(connection, "Pump1.OnMsg");
+        const TP_CONNECTION connection = shared.connection();
+        {
+            const zt::tags::SessionRef session = shared.current();
+            session->enter("Note", TagportActivate(connection, "Note"));
+            session->enter("Pump1.OnMsg", TagportActivate(connection, "Pump1.OnMsg"));
+        }
         if (!active) {
             zt::test::set_environment("TAGPORT_NOT_ACTIVE", "1");
         }
@@ -69,8 +74,7 @@ TEST(GiveBack, ExitStepGivesBackEveryTableTagWhateverItsStateThenShutsTheConnect
                   (Names{"TagportIsActive", "TagportDeactivate", "TagportIsActive",
                          "TagportDeactivate", "TagportShutdown"}));
         EXPECT_EQ(calls.back().arguments, std::to_string(connection));
-        EXPECT_TRUE(app.tag_table.empty());
-        EXPECT_EQ(app.connection, 0u);
+        EXPECT_FALSE(shared.current());
 
         // With nothing left, a second exit step calls nothing.
         app.ExitInstance();

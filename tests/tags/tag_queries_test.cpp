@@ -2,6 +2,7 @@
 #include "frame/library.h"
 #include "suite_environment.h"
 #include "tag_site.h"
+#include "tags/shared_tags.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 
@@ -141,7 +142,7 @@ TEST_F(TagQueries, RefusedConnectionGivesMinusTwoAndKeepsTheMessageBuffer)
     EXPECT_EQ(reports(), Messages{connect_report});
     EXPECT_STREQ(GetDiscOffMsg("Pump1"), "Pump running");
     EXPECT_EQ(reports(), Messages{connect_report});
-    EXPECT_EQ(zt::frame::application().connection, 0u);
+    EXPECT_EQ(zt::tags::shared_tags().connection(), 0u);
     EXPECT_EQ(function_names(site.journal.take_new_calls()),
               (std::vector<std::string>{"TagportInit", "TagportInit"}));
 }
@@ -149,17 +150,17 @@ TEST_F(TagQueries, RefusedConnectionGivesMinusTwoAndKeepsTheMessageBuffer)
 TEST_F(TagQueries, FailedCheckKeepsTheStoredConnection)
 {
     EXPECT_STREQ(GetDiscOnMsg("Pump1"), "Pump running");
-    const auto connection = zt::frame::application().connection;
+    const auto connection = zt::tags::shared_tags().connection();
     ASSERT_NE(connection, 0u);
 
     zt::test::set_environment("TAGPORT_FAIL_CHECK", "1");
     EXPECT_EQ(TagExists("Flow"), -2);
     EXPECT_STREQ(GetDiscOffMsg("Pump1"), "Pump running");
     EXPECT_EQ(reports(), (Messages{connect_report, connect_report}));
-    EXPECT_EQ(zt::frame::application().connection, connection);
+    EXPECT_EQ(zt::tags::shared_tags().connection(), connection);
     zt::test::clear_tagport_faults();
     EXPECT_EQ(TagExists("Flow"), 3);
-    EXPECT_EQ(zt::frame::application().connection, connection);
+    EXPECT_EQ(zt::tags::shared_tags().connection(), connection);
 
     const auto names = function_names(site.journal.take_new_calls());
     EXPECT_EQ(std::count(names.begin(), names.end(), "TagportInit"), 1);
