@@ -4,23 +4,28 @@
 //
 // DllMain's types are spelled out (BOOL, HINSTANCE, DWORD, LPVOID) so that the
 // library's code keeps <windows.h> inside platform/win32/.
+#include "frame/dll_runtime.h"
 #include "frame/library.h"
 
 namespace {
 
 constexpr unsigned long process_detach = 0; // DLL_PROCESS_DETACH
 constexpr unsigned long process_attach = 1; // DLL_PROCESS_ATTACH
+constexpr unsigned long thread_detach = 3;  // DLL_THREAD_DETACH
 
 } // namespace
 
-extern "C" int __stdcall DllMain(void* /*instance*/, unsigned long reason,
-                                 void* /*reserved*/) noexcept
+extern "C" int __stdcall DllMain(void* /*instance*/, unsigned long reason, void* reserved) noexcept
 {
     switch (reason) {
     case process_attach:
         return zt::frame::attach(zt::frame::application()) ? 1 : 0;
     case process_detach:
         zt::frame::detach(zt::frame::application());
+        zt::frame::release_runtime_at_unload(reserved);
+        return 1;
+    case thread_detach:
+        zt::frame::release_thread_runtime();
         return 1;
     default:
         return 1;

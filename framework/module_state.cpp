@@ -1,30 +1,43 @@
 #include "framework/module_state.h"
 
+#include "platform/this_thread.h"
+
 namespace zt::framework {
 namespace {
 
 ModuleState host_state{"host"};
-thread_local ModuleState* current_state = nullptr;
-thread_local const ModuleState* switched_from = nullptr;
+
+// Each thread's current state, and the one it last switched away from; made
+// when the library loads and given back when it unloads.
+struct ThreadStates {
+    platform::ThreadSlot current;
+    platform::ThreadSlot switched_from;
+} states;
+
+ThreadStates& thread_states() noexcept
+{
+    return states;
+}
 
 } // namespace
 
 ModuleState& current_module_state() noexcept
 {
-    return current_state != nullptr ? *current_state : host_state;
+    auto* const state = static_cast<ModuleState*>(thread_states().current.get());
+    return state != nullptr ? *state : host_state;
 }
 
 ModuleState& exchange_module_state(ModuleState& state) noexcept
 {
     ModuleState& previous = current_module_state();
-    current_state = &state;
-    switched_from = &previous;
+    thread_states().current.set(&state);
+    thread_states().switched_from.set(&previous);
     return previous;
 }
 
 const ModuleState* last_state_switched_from() noexcept
 {
-    return switched_from;
+    return static_cast<const ModuleState*>(thread_states().switched_from.get());
 }
 
 } // namespace zt::framework

@@ -2,9 +2,16 @@
 
 namespace zt::platform {
 
+namespace {
+
+// Made when the library loads (no lock guards its first use, which may come
+// from any thread).
+SystemControlCalls calls_in_use = system_system_control_calls();
+
+} // namespace
+
 SystemControlCalls& system_control_calls() noexcept
 {
-    static SystemControlCalls calls_in_use = system_system_control_calls();
     return calls_in_use;
 }
 

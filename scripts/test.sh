@@ -10,7 +10,8 @@
 #      seconds on its corpus (scripts/fuzz.sh), and the same tests
 #      of the 64-bit and the shipped 32-bit Windows builds under wine64 and the
 #      32-bit wine in Xvfb (the INI differential native/Wine and the static
-#      checks of the DLLs among them),
+#      checks of the DLLs among them), and the soak (scripts/soak.sh) of the
+#      sanitizer builds and of both Windows builds for 40 s each,
 #   5. builds the release packages (zip), checks their contents, and runs each
 #      package's zthost.exe on the demo script in a fresh Wine prefix.
 #      On a kernel that cannot run 32-bit x86 programs, the 32-bit build and
@@ -19,15 +20,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# How long the soak of each target runs here (scripts/soak.sh 3600 is the long run).
+soak_seconds=40
 packages=(cmake make g++ python3 clang-format-14 clang-tidy-14 clang-14 libclang-rt-14-dev googletest libbenchmark-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb unzip llvm-14 lld-14)
 timings=()
-# Debian keeps the Wine loaders out of PATH: wine is the 32-bit one once
-# wine32:i386 is installed.
-wine64=/usr/lib/wine/wine64
-wine32=/usr/lib/wine/wine
 prefix64="$PWD/build/win64/wineprefix"
 prefix32="$PWD/build/win32/wineprefix"
+source scripts/wine_session.sh
+trap stop_display_and_wine EXIT
 
 stage() {
     local name=$1
@@ -44,54 +45,6 @@ build() {
     shift
     cmake --preset "$preset" -DZT_WERROR=ON >/dev/null
     cmake --build --preset "$preset" ${1:+--target "$@"}
-}
-
-start_display() {
-    local display
-    for display in $(seq 91 120); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-    done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$display" ] && return
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
-}
-
-stop_display_and_wine() {
-    WINEPREFIX="$prefix64" wineserver -k 2>/dev/null || true
-    WINEPREFIX="$prefix32" wineserver -k 2>/dev/null || true
-    [ -z "${xvfb_pid:-}" ] || kill "$xvfb_pid" 2>/dev/null || true
-}
-trap stop_display_and_wine EXIT
-
-# The first start of a new Wine prefix takes a while; do it once, up front, and
-# keep its server running so that each test process starts quickly. The server
-# comes first: Wine's background services then start from wineboot, with no
-# output of their own, and not from a test whose output CTest waits for.
-# A crashing test program must fail, not wait for a click on Wine's crash dialog.
-# The 32-bit loader needs a prefix of its own, made with WINEARCH=win32.
-# prepare_wine PREFIX WINEARCH LOADER
-prepare_wine() {
-    local -x WINEPREFIX=$1 WINEARCH=$2 WINEDEBUG=-all
-    local loader=$3
-    wineserver -p >/dev/null 2>&1 &
-    timeout 180 "$loader" wineboot -i >/dev/null 2>&1 || true
-    timeout 60 "$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
-        /d 0 /f >/dev/null 2>&1
-}
-
-# Some kernels are built or booted without 32-bit x86 support (IA32
-# emulation); the 32-bit wine loader, itself a 32-bit Linux program, then
-# cannot start at all. Exit status 126 is the shell's "cannot execute".
-runs_32bit_programs() {
-    local status=0
-    "$wine32" --version >/dev/null 2>&1 || status=$?
-    [ "$status" -ne 126 ]
 }
 
 check_format() {
@@ -114,16 +67,19 @@ stage "format check" check_format
 stage "build native" build native
 stage "clang-tidy" check_tidy
 stage "test native" ctest --preset native
-stage "build native-asan" build native-asan zt_tests zt_process_tests zt_thread_tests numeric_results plain_c_host zt_out_of_memory_tests zt_earlier_tests
+stage "build native-asan" build native-asan zt_tests zt_process_tests zt_thread_tests numeric_results plain_c_host zt_out_of_memory_tests zt_earlier_tests soakhost
 stage "test native-asan" ctest --preset native-asan
-stage "build native-tsan" build native-tsan zt_process_tests zt_thread_tests
+stage "soak native-asan" scripts/soak.sh "$soak_seconds" native-asan
+stage "build native-tsan" build native-tsan zt_process_tests zt_thread_tests soakhost
 stage "test native-tsan" ctest --preset native-tsan
+stage "soak native-tsan" scripts/soak.sh "$soak_seconds" native-tsan
 stage "build native-fuzz" build native-fuzz
 stage "fuzz every target for 20 s" env ZT_FUZZ_NO_BUILD=1 scripts/fuzz.sh 20
 stage "build win64" build win64
 stage "start Xvfb" start_display
 stage "prepare Wine prefix win64" prepare_wine "$prefix64" win64 "$wine64"
 stage "test win64 under wine64" ctest --preset win64
+stage "soak win64" scripts/soak.sh "$soak_seconds" win64
 stage "package win64" cmake --build --preset win64 --target package
 stage "try package win64 under wine64" tests/package/check_package.sh \
     build/win64/ZtFunc32-3.8.0.0-win64.zip "$wine64"
@@ -131,6 +87,7 @@ stage "build win32" build win32
 if runs_32bit_programs; then
     stage "prepare Wine prefix win32" prepare_wine "$prefix32" win32 "$wine32"
     stage "test win32 under wine" ctest --preset win32
+    stage "soak win32" scripts/soak.sh "$soak_seconds" win32
     stage "package win32" cmake --build --preset win32 --target package
     stage "try package win32 under wine" tests/package/check_package.sh \
         build/win32/ZtFunc32-3.8.0.0-win32.zip "$wine32"

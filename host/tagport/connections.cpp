@@ -33,6 +33,9 @@ Connections::Stamp Connections::stamp_of(const std::string& path)
 
 TP_CONNECTION Connections::open()
 {
+    // Under the lock, as every save is: on Windows a save that replaces the
+    // file fails while a load has it open, and a load may catch it replaced.
+    std::lock_guard lock(mutex_);
     Connection connection;
     connection.database_path = database_path();
     std::string error;
@@ -40,7 +43,6 @@ TP_CONNECTION Connections::open()
         return 0;
     }
     connection.stamp = stamp_of(connection.database_path);
-    std::lock_guard lock(mutex_);
     if (++last_connection_ == 0) {
         ++last_connection_;
     }

@@ -57,8 +57,9 @@ TagportStandinListener listener = nullptr;
 void* listener_context = nullptr;
 
 // Tells the listener, if there is one, outside the stand-in's locks: it may
-// call the stand-in (through the library that wrote) again.
-void tell_listener(const std::string& tag_name, const char* text) noexcept
+// call the stand-in (through the library that called) again.
+void tell_listener(const char* function, const char* tag_name = nullptr,
+                   const char* text = nullptr) noexcept
 {
     TagportStandinListener listening = nullptr;
     void* context = nullptr;
@@ -68,7 +69,7 @@ void tell_listener(const std::string& tag_name, const char* text) noexcept
         context = listener_context;
     }
     if (listening != nullptr) {
-        listening(context, tag_name.c_str(), text);
+        listening(context, function, tag_name, text);
     }
 }
 
@@ -78,6 +79,7 @@ extern "C" {
 
 TAGPORT_ENTRY TP_CONNECTION TPAPI TagportInit(int32_t reserved1, int32_t reserved2)
 {
+    tell_listener("TagportInit");
     const TP_CONNECTION connection = answer(TP_CONNECTION{0}, [] {
         return tagport::setting_is_on("TAGPORT_REFUSE_CONNECT") ? 0 : connections().open();
     });
@@ -90,6 +92,7 @@ TAGPORT_ENTRY TP_CONNECTION TPAPI TagportInit(int32_t reserved1, int32_t reserve
 
 TAGPORT_ENTRY int32_t TPAPI TagportCheck(TP_CONNECTION connection)
 {
+    tell_listener("TagportCheck");
     const int32_t usable = answer(0, [&] {
         return !tagport::setting_is_on("TAGPORT_FAIL_CHECK") && connections().is_open(connection)
                    ? 1
@@ -103,6 +106,7 @@ TAGPORT_ENTRY int32_t TPAPI TagportCheck(TP_CONNECTION connection)
 
 TAGPORT_ENTRY TP_TAG TPAPI TagportActivate(TP_CONNECTION connection, const char* name)
 {
+    tell_listener("TagportActivate");
     const TP_TAG tag = answer(TP_TAG{0}, [&] {
         const bool refused = name == nullptr || tagport::activation_refused(name);
         return refused ? 0 : connections().find_tag(connection, name, true);
@@ -116,6 +120,7 @@ TAGPORT_ENTRY TP_TAG TPAPI TagportActivate(TP_CONNECTION connection, const char*
 
 TAGPORT_ENTRY int32_t TPAPI TagportType(TP_CONNECTION connection, TP_TAG tag)
 {
+    tell_listener("TagportType");
     const int32_t type = answer(0, [&] { return connections().type(connection, tag); });
     record([&] {
         return "TagportType(" + connection_argument(connection) + ", " + tag_argument(tag) +
@@ -126,6 +131,7 @@ TAGPORT_ENTRY int32_t TPAPI TagportType(TP_CONNECTION connection, TP_TAG tag)
 
 TAGPORT_ENTRY int32_t TPAPI TagportIsActive(TP_CONNECTION connection, TP_TAG tag)
 {
+    tell_listener("TagportIsActive");
     const int32_t active = answer(0, [&] {
         return !tagport::setting_is_on("TAGPORT_NOT_ACTIVE") &&
                        connections().is_active(connection, tag)
@@ -141,6 +147,7 @@ TAGPORT_ENTRY int32_t TPAPI TagportIsActive(TP_CONNECTION connection, TP_TAG tag
 
 TAGPORT_ENTRY void TPAPI TagportDeactivate(TP_CONNECTION connection, TP_TAG tag)
 {
+    tell_listener("TagportDeactivate");
     answer(false, [&] { return connections().release(connection, tag, true); });
     record([&] {
         return "TagportDeactivate(" + connection_argument(connection) + ", " + tag_argument(tag) +
@@ -151,6 +158,7 @@ TAGPORT_ENTRY void TPAPI TagportDeactivate(TP_CONNECTION connection, TP_TAG tag)
 TAGPORT_ENTRY void TPAPI TagportGetMessage(TP_CONNECTION connection, TP_TAG tag, char* buffer,
                                            int32_t capacity)
 {
+    tell_listener("TagportGetMessage");
     answer(false, [&] {
         connections().get_message(connection, tag, buffer, capacity);
         return true;
@@ -164,6 +172,7 @@ TAGPORT_ENTRY void TPAPI TagportGetMessage(TP_CONNECTION connection, TP_TAG tag,
 
 TAGPORT_ENTRY void TPAPI TagportSetMessage(TP_CONNECTION connection, TP_TAG tag, const char* text)
 {
+    tell_listener("TagportSetMessage");
     std::string tag_name;
     answer(false, [&] {
         tag_name = connections().set_message(connection, tag, text);
@@ -174,12 +183,13 @@ TAGPORT_ENTRY void TPAPI TagportSetMessage(TP_CONNECTION connection, TP_TAG tag,
                ", " + text_argument(text) + ")";
     });
     if (!tag_name.empty()) {
-        tell_listener(tag_name, text);
+        tell_listener("TagportSetMessage", tag_name.c_str(), text);
     }
 }
 
 TAGPORT_ENTRY void TPAPI TagportShutdown(TP_CONNECTION connection)
 {
+    tell_listener("TagportShutdown");
     answer(false, [&] {
         connections().close(connection);
         return true;
@@ -189,6 +199,7 @@ TAGPORT_ENTRY void TPAPI TagportShutdown(TP_CONNECTION connection)
 
 TAGPORT_ENTRY TP_TAG TPAPI TagportGetHandle(TP_CONNECTION connection, const char* name)
 {
+    tell_listener("TagportGetHandle");
     const TP_TAG tag = answer(TP_TAG{0}, [&] {
         const bool refused = name == nullptr || tagport::activation_refused(name);
         return refused ? 0 : connections().find_tag(connection, name, false);
@@ -202,6 +213,7 @@ TAGPORT_ENTRY TP_TAG TPAPI TagportGetHandle(TP_CONNECTION connection, const char
 
 TAGPORT_ENTRY void TPAPI TagportFreeHandle(TP_CONNECTION connection, TP_TAG tag)
 {
+    tell_listener("TagportFreeHandle");
     answer(false, [&] { return connections().release(connection, tag, false); });
     record([&] {
         return "TagportFreeHandle(" + connection_argument(connection) + ", " + tag_argument(tag) +

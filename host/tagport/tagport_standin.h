@@ -13,9 +13,13 @@
 extern "C" {
 #endif
 
-/* Called on the writing thread after each TagportSetMessage that set a text,
- * with the tag's name as the database has it. */
-typedef void(TPAPI* TagportStandinListener)(void* context, const char* tag_name, const char* text);
+/* Called on the calling thread: as each call of the stand-in begins, with the
+ * function's name ("TagportCheck") and null texts; and once more after a
+ * TagportSetMessage that set a text, with "TagportSetMessage", the tag's name
+ * as the database has it, and the text. A host may wait in it, for its UI
+ * thread say, as a tag-access library served by the runtime would. */
+typedef void(TPAPI* TagportStandinListener)(void* context, const char* function,
+                                            const char* tag_name, const char* text);
 
 /* Makes `listener` (null: none) the one listener, with `context` for its calls. */
 void TPAPI TagportStandinListen(TagportStandinListener listener, void* context);

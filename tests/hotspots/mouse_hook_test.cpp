@@ -231,10 +231,10 @@ struct ScriptOnWrite {
     std::function<void()> script;
     bool done = false;
 
-    static void TPAPI listen(void* context, const char*, const char*)
+    static void TPAPI listen(void* context, const char*, const char*, const char* text)
     {
         auto& self = *static_cast<ScriptOnWrite*>(context);
-        if (!std::exchange(self.done, true)) {
+        if (text != nullptr && !std::exchange(self.done, true)) {
             self.script();
         }
     }
