@@ -52,6 +52,24 @@ void forget(ThreadState* state) noexcept
 
 } // namespace
 
+// The C runtime's one-time set-up (libgcc's unwinder: its lock for the
+// registered frames, as the DLL loads; its register table, at the first
+// exception): without threads-library records, and so without handles.
+// 0: not run, 1: running, 2: done.
+extern "C" int pthread_once(long* once, void (*set_up)()) noexcept
+{
+    long not_run = 0;
+    if (__atomic_compare_exchange_n(once, &not_run, 1, false, __ATOMIC_ACQUIRE, __ATOMIC_ACQUIRE)) {
+        set_up();
+        __atomic_store_n(once, 2, __ATOMIC_RELEASE);
+        return 0;
+    }
+    while (__atomic_load_n(once, __ATOMIC_ACQUIRE) != 2) {
+        zt::platform::yield_thread();
+    }
+    return 0;
+}
+
 extern "C" ExceptionGlobals* __cxa_get_globals() noexcept
 {
     if (ThreadState* state = own_state()) {

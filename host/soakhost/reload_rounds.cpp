@@ -102,7 +102,10 @@ int run_reload_rounds(const ReloadOptions& options)
     Verdict verdict;
     int writes = 0;
     TagportStandinListen(count_writes, &writes);
+    // Room for every sample beforehand, so that keeping them costs nothing
+    // the figures would count.
     std::vector<Sample> samples;
+    samples.reserve(static_cast<std::size_t>(options.rounds));
     for (int round = 1; round <= options.rounds; ++round) {
         reload_once(options.library, layout, writes, verdict);
         const ProcessFigures figures = process_figures();

@@ -16,9 +16,20 @@ struct ThreadStart {
     void* module; // the dlopen() reference the thread holds; null for none
 };
 
-std::mutex running_mutex;
-std::condition_variable running_changed;
-int running = 0;
+// The count of running threads, under its lock. Never destroyed, as the
+// system is not: a detached thread may still be on its way out when the
+// process ends and destroys its statics.
+struct Running {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int count = 0;
+};
+
+Running& running()
+{
+    static Running* const all = new Running;
+    return *all;
+}
 
 // A reference on the shared object that contains `address`. dlopen() with
 // RTLD_NOLOAD finds every loaded shared object by the name dladdr() gives; it
@@ -40,9 +51,10 @@ void* thread_main(void* start_record) noexcept
     if (start.module != nullptr) {
         dlclose(start.module);
     }
-    const std::lock_guard lock(running_mutex);
-    --running;
-    running_changed.notify_all();
+    Running& threads = running();
+    const std::lock_guard lock(threads.mutex);
+    --threads.count;
+    threads.changed.notify_all();
     return nullptr;
 }
 
@@ -56,10 +68,11 @@ bool start_module_thread(WorkerEntry entry, void* argument) noexcept
     bool started = false;
     if (start != nullptr && pthread_attr_init(&attributes) == 0) {
         pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
-        std::unique_lock lock(running_mutex);
+        Running& threads = running();
+        std::unique_lock lock(threads.mutex);
         pthread_t thread;
         started = pthread_create(&thread, &attributes, thread_main, start) == 0;
-        running += started ? 1 : 0;
+        threads.count += started ? 1 : 0;
         lock.unlock();
         pthread_attr_destroy(&attributes);
     }
@@ -74,8 +87,9 @@ bool start_module_thread(WorkerEntry entry, void* argument) noexcept
 
 bool wait_for_module_threads(std::chrono::milliseconds timeout) noexcept
 {
-    std::unique_lock lock(running_mutex);
-    return running_changed.wait_for(lock, timeout, [] { return running == 0; });
+    Running& threads = running();
+    std::unique_lock lock(threads.mutex);
+    return threads.changed.wait_for(lock, timeout, [&] { return threads.count == 0; });
 }
 
 } // namespace zt::platform::posix

@@ -11,7 +11,11 @@ beyond what running it shows:
     libraries; from a host library given with its .def file, every function
     is imported by name, under a name that library exports (on 32-bit Windows
     the plain name, never a decorated "_Name@8");
-  * the version resource holds the expected values.
+  * the version resource holds the expected values;
+  * no function of the C++ runtime is linked in through which it would keep a
+    record of each thread that comes by (the threads library's pthread_self,
+    emulated thread-locals, locked first use of statics): such records are
+    lost, with their handles, every time a host unloads the DLL.
 
 usage: check_dll.py DLL EXPECTED_EXPORTS VERSION OBJDUMP [HOST_DLL[=DEF_FILE] ...]
 """
@@ -266,6 +270,16 @@ def check_returns(dll, image, exports, expected, objdump, failures):
                 name, starts[address], convention, returns, wanted))
 
 
+# Names without their leading underscores.
+THREAD_RECORD_MAKERS = {"pthread_self", "emutls_get_address", "cxa_guard_acquire"}
+
+
+def check_thread_records(dll, objdump, failures):
+    for name in sorted(set(function_starts(dll, objdump).values())):
+        if name.lstrip("_").split("@")[0] in THREAD_RECORD_MAKERS:
+            failures.append("links %s, which keeps a record of every thread it meets" % name)
+
+
 def def_exports(def_file):
     """The export names of a module-definition file ("Name = Internal@N @3" gives Name)."""
     names = set()
@@ -323,6 +337,7 @@ def main():
                         function, name))
 
     check_version(image, version, failures)
+    check_thread_records(dll, objdump, failures)
     if image.machine == 0x14C:  # 32-bit x86: the calling conventions show in the returns
         check_returns(dll, image, exports, expected, objdump, failures)
 
