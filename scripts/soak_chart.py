@@ -13,19 +13,19 @@ WIDTH, PANEL_HEIGHT, MARGIN_LEFT, MARGIN_RIGHT, GAP = 760, 200, 80, 150, 50
 COLOURS = ["#1f77b4", "#d62728", "#2ca02c", "#9467bd"]
 
 
-def nice_range(values):
+def value_range(values, least_span):
+    """The axis: the values' range with a margin, at least `least_span` wide,
+    so that the growth a soak allows (64 KiB, 2 handles) shows as what it is."""
     low, high = min(values), max(values)
-    if high == low:
-        pad = max(abs(high) * 0.05, 1)
-        return low - pad, high + pad
-    pad = (high - low) * 0.1
-    return low - pad, high + pad
+    span = max((high - low) * 1.2, least_span)
+    middle = (low + high) / 2
+    return max(middle - span / 2, 0), max(middle - span / 2, 0) + span
 
 
-def panel(top, title, seconds, series, unit):
+def panel(top, title, seconds, series, unit, least_span, axis_unit):
     """One panel: series is a list of (name, values)."""
     plot_width = WIDTH - MARGIN_LEFT - MARGIN_RIGHT
-    low, high = nice_range([v for _, values in series for v in values])
+    low, high = value_range([v for _, values in series for v in values], least_span)
     t_end = max(seconds[-1], 1e-9)
 
     def x(t):
@@ -48,7 +48,7 @@ def panel(top, title, seconds, series, unit):
     for fraction in (0, 0.25, 0.5, 0.75, 1):
         t = t_end * fraction
         parts.append(f'<text x="{x(t):.1f}" y="{top + PANEL_HEIGHT + 14}" font-size="11" '
-                     f'text-anchor="middle">{t:,.0f} s</text>')
+                     f'text-anchor="middle">{t:,.0f}{axis_unit}</text>')
     for index, (name, values) in enumerate(series):
         colour = COLOURS[index % len(COLOURS)]
         points = " ".join(f"{x(t):.1f},{y(v):.1f}" for t, v in zip(seconds, values))
@@ -79,11 +79,13 @@ def main():
              'font-family="sans-serif">',
              f'<rect width="{WIDTH}" height="{height}" fill="white"/>',
              f'<text x="{MARGIN_LEFT}" y="24" font-size="16">{escape(title)}</text>']
-    parts += panel(60, "Heap in use", seconds, [("heap in use", heap)], " KiB")
-    parts += panel(60 + PANEL_HEIGHT + GAP, "Handles and objects", seconds, counts, "")
+    axis_unit = " s" if time_column == "seconds" else ""
+    parts += panel(60, "Heap in use", seconds, [("heap in use", heap)], " KiB", 256, axis_unit)
+    parts += panel(60 + PANEL_HEIGHT + GAP, "Handles and objects", seconds, counts, "", 10,
+                   axis_unit)
     if time_column == "round":
         parts.append(f'<text x="{WIDTH / 2}" y="{height - 6}" font-size="11" '
-                     'text-anchor="middle">(the time axis counts load and unload rounds)</text>')
+                     'text-anchor="middle">load and unload rounds</text>')
     parts.append("</svg>")
     with open(sys.argv[2], "w") as chart:
         chart.write("\n".join(parts) + "\n")
