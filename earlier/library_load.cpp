@@ -17,7 +17,6 @@ constexpr std::int32_t register_line = 31;
 constexpr std::int32_t unregister_line = 44;
 
 std::uint32_t heap_registration = 0;
-bool registered = false;
 // Stored at load, as the host's libraries expect of the module.
 void* this_module = nullptr;
 
@@ -30,7 +29,6 @@ bool load_library(void* module_instance) noexcept
         frame::report("ztHeap_Register failed!!");
         return false;
     }
-    registered = true;
     this_module = module_instance;
     frame::bind_logger(load_module_name);
     return true;
@@ -39,12 +37,9 @@ bool load_library(void* module_instance) noexcept
 void unload_library() noexcept
 {
     release_hotspots_at_unload();
-    // A load that was refused registered nothing, and nothing is unregistered
-    // when the system unloads the library after it.
-    if (registered) {
-        ztHeap_Unregister(registered_source_file, unregister_line);
-        registered = false;
-    }
+    // Also after a refused load, whose unload the system runs at once: the
+    // heap-tracking library is told that the source file is done with.
+    ztHeap_Unregister(registered_source_file, unregister_line);
 }
 
 } // namespace zt::earlier

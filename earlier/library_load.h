@@ -12,8 +12,7 @@ inline constexpr const char* load_module_name = "ZTFUNC32";
 // registration (reported): the load must then fail.
 bool load_library(void* module_instance) noexcept;
 
-// Process detach: releases the hotspots and ends the heap registration, if
-// there is one.
+// Process detach: releases the hotspots, then ends the heap registration.
 void unload_library() noexcept;
 
 } // namespace zt::earlier

@@ -1,9 +1,9 @@
 // Load and unload steps of the earlier release's native shared object: the
 // loader's construction and destruction of this object. A shared object cannot
 // refuse its loading, so natively a refused heap registration is reported and
-// the library stays loaded, without a registration to end. It asks for the
-// hotspot state while it is being constructed, so the state is complete before
-// it and is still there when the unload step releases the hotspots.
+// the library stays loaded. It asks for the hotspot state while it is being
+// constructed, so the state is complete before it and is still there when the
+// unload step releases the hotspots.
 #include "earlier/library_load.h"
 #include "hotspots/hotspot_state.h"
 

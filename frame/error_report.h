@@ -18,6 +18,11 @@ namespace zt::frame {
 // report reached the logger, 0 when there is none.
 int report(const char* format, ...) noexcept ZT_PRINTF_FORMAT(1, 2);
 
+// Reports one of the library's fixed texts chosen at run time (a refusal's
+// report of its release, say) as the format itself, as every fixed message
+// reaches the logger; it must hold no conversion.
+int report_text(const char* text) noexcept;
+
 // Reports a caught exception's text as a value, so a "%" in it stays literal.
 int report_exception(const std::exception& caught) noexcept;
 

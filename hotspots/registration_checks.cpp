@@ -34,9 +34,7 @@ std::optional<Rect> checked_rect(const RefusalTexts& texts, std::string_view win
 {
     constexpr std::int32_t coordinate_max = std::numeric_limits<std::int32_t>::max();
     const char* refusal = nullptr;
-    // A far corner beyond the coordinates is off the screen as well (with a
-    // negative corner the sums are not formed).
-    if (left < 0 || top < 0 || width > coordinate_max - left || height > coordinate_max - top) {
+    if (left < 0 || top < 0) {
         refusal = texts.off_screen;
     } else if (height <= 0 || width <= 0) {
         refusal = texts.bad_size;
@@ -48,9 +46,12 @@ std::optional<Rect> checked_rect(const RefusalTexts& texts, std::string_view win
         refusal = texts.tag_name_too_long;
     } else if (value.size() > value_limit) {
         refusal = texts.value_too_long;
+    } else if (width > coordinate_max - left || height > coordinate_max - top) {
+        // A far corner beyond the coordinates lies off the screen as well.
+        refusal = texts.off_screen;
     }
     if (refusal != nullptr) {
-        frame::report("%s", refusal);
+        frame::report_text(refusal);
         return std::nullopt;
     }
     return Rect{left, top, left + width, top + height};

@@ -31,6 +31,12 @@ void refuse_shutdown() noexcept;
 void hold_tones() noexcept;
 void release_tones() noexcept;
 
+// The size field of the version record that the latest version read was given
+// (148 for OSVERSIONINFOA; Windows takes 156, OSVERSIONINFOEXA, as well); 0
+// before any. On Windows once set_platform() or fail_version_reads() made the
+// simulated system answer version reads.
+std::uint32_t last_version_record_size() noexcept;
+
 // The calls recorded since the last take, once at least `count` are there or
 // `timeout` has passed (see simulated_system.h for their form).
 std::vector<std::string>

@@ -4,7 +4,11 @@
 //   ZTDEBUG_LOG=-       standard error
 //   ZTDEBUG_LOG=PATH    the file PATH
 //
-// The setting is read at every report, so a test may change it between reports.
+//   ZTDEBUG_FORMATS=1   each line holds the format as the library passed it,
+//                       unexpanded (a logger that records formats sees that)
+//
+// The settings are read at every report, so a test may change them between
+// reports.
 #include "ztdebug.h"
 #include "log_line.h"
 #include "standin_settings.h"
@@ -75,7 +79,9 @@ extern "C" {
 ZTDEBUG_EXPORT int ZTDEBUG_API ztAppDebug(const char* module_tag, const char* format, va_list args)
 {
     try {
-        const std::string message = ztdebug::expand(format, args);
+        const std::string message = standin::setting_is_on("ZTDEBUG_FORMATS")
+                                        ? std::string(format != nullptr ? format : "(null)")
+                                        : ztdebug::expand(format, args);
         return append(ztdebug::log_line(std::time(nullptr), module_tag, message)) ? 1 : 0;
     } catch (...) {
         return 0;

@@ -27,7 +27,9 @@ struct Running {
 
 Running& running()
 {
-    static Running* const all = new Running;
+    // Made in storage of its own, so that making it allocates nothing.
+    alignas(Running) static unsigned char storage[sizeof(Running)];
+    static Running* const all = new (storage) Running;
     return *all;
 }
 

@@ -39,6 +39,7 @@ SimulatedSystem& SimulatedSystem::instance()
 bool SimulatedSystem::get_version(OsVersionInfo& info)
 {
     const std::lock_guard lock(mutex_);
+    last_version_record_size_ = info.size;
     if (version_fails_ || (info.size != sizeof(OsVersionInfo) && info.size != version_ex_size)) {
         return false;
     }
@@ -52,6 +53,12 @@ bool SimulatedSystem::get_version(OsVersionInfo& info)
         std::strcpy(info.service_pack, "Service Pack 1");
     }
     return true;
+}
+
+std::uint32_t SimulatedSystem::last_version_record_size()
+{
+    const std::lock_guard lock(mutex_);
+    return last_version_record_size_;
 }
 
 TokenHandle SimulatedSystem::open_process_token(std::uint32_t access)
@@ -135,6 +142,7 @@ void SimulatedSystem::reset()
     const std::lock_guard lock(mutex_);
     platform_id_ = platform_windows_nt;
     version_fails_ = token_refused_ = shutdown_refused_ = false;
+    last_version_record_size_ = 0;
     shutdown_privilege_enabled_ = false;
     tones_held_ = false;
     open_tokens_.clear();

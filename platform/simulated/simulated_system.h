@@ -69,6 +69,9 @@ class SimulatedSystem {
     // The calls recorded since the last take, once at least `count` are there
     // or `timeout` has passed.
     std::vector<std::string> take_calls(std::size_t count, std::chrono::milliseconds timeout);
+    // The size field of the version record of the latest version read; 0
+    // before any.
+    std::uint32_t last_version_record_size();
 
   private:
     void record(std::string call, bool done); // with the mutex held
@@ -77,6 +80,7 @@ class SimulatedSystem {
     std::condition_variable changed_;
     std::uint32_t platform_id_ = platform_windows_nt;
     bool version_fails_ = false;
+    std::uint32_t last_version_record_size_ = 0;
     bool token_refused_ = false;
     bool shutdown_refused_ = false;
     bool shutdown_privilege_enabled_ = false;

@@ -73,6 +73,11 @@ void release_tones() noexcept
     SimulatedSystem::instance().release_tones();
 }
 
+std::uint32_t last_version_record_size() noexcept
+{
+    return SimulatedSystem::instance().last_version_record_size();
+}
+
 std::vector<std::string> take_calls(std::size_t count, std::chrono::milliseconds timeout)
 {
     return SimulatedSystem::instance().take_calls(count, timeout);

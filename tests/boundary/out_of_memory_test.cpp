@@ -23,7 +23,9 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +44,7 @@ struct ExportCall {
     std::function<bool()> call;
     // Sets the child up before its allocations start failing.
     std::function<void()> prepare = {};
+    zt::test::Failure failure = zt::test::Failure::standard;
 };
 
 int call_with_failing_allocation(const ExportCall& export_call, std::size_t n)
@@ -56,7 +59,7 @@ int call_with_failing_allocation(const ExportCall& export_call, std::size_t n)
             if (export_call.prepare) {
                 export_call.prepare();
             }
-            zt::test::fail_allocation(n);
+            zt::test::fail_allocation(n, export_call.failure);
             const bool judged_right = export_call.call();
             zt::test::stop_failing_allocations();
             outcome = !zt::test::allocation_failed() ? no_such_allocation
@@ -89,7 +92,10 @@ TEST(OutOfMemory, NoAllocationOfACallEndsTheProcessOrGivesAnUnspecifiedResult)
     // The parent makes no call of the library: each child binds, connects and
     // reports as the first user of a freshly loaded library would.
     zt::test::use_fresh_emulated_machine();
-    const zt::test::LoggerLog log;
+    zt::test::LoggerLog log;
+    using Reports = std::vector<std::string>;
+    // In the child: its reports from here on, not those of the children before.
+    const auto new_reports = [&log] { return log.take_new_messages(); };
     zt::test::set_logger_directory_in_registry(zt::test::logger_directory());
     const zt::test::TagSite site;
     const zt::test::ExportToolOnSearchPath tool;
@@ -169,21 +175,44 @@ TEST(OutOfMemory, NoAllocationOfACallEndsTheProcessOrGivesAnUnspecifiedResult)
              return one_of(result, {0, -2, -3, -4, -5, -6, -7, -8, -9, -10, -13, -20, -21}) &&
                     (result == 0 ? tags == tags_after : tags == tags_before || tags == tags_after);
          }},
+        // Its one allocation is the version record; without it, it says so.
         {"SystemIsNT", true,
-         [] {
-             return one_of(returned(SystemIsNT()), {1, -1});
-         }},
+         [&] {
+             const std::int32_t result = returned(SystemIsNT());
+             return result == -1 &&
+                    new_reports() == Reports{"SystemIsNT could not create OSVERSIONINFO structure"};
+         },
+         new_reports},
         {"ZtShutDownWinNT40", true,
          [] {
              return one_of(returned(ZtShutDownWinNT40(1)), {0, -1, -10, -11});
          }},
+        // A standard exception gives -21 and reports its own text, any other
+        // exception -20 and the export's text.
         {"ZtCntx32", true,
-         [] {
+         [&] {
              const std::int32_t result = returned(ZtCntx32("Main", 0, 0, 10, 10, "Note", "here"));
              ZtCntx32Cleanup();
-             return one_of(result, {1, -2, -20, -21});
+             return one_of(result, {1, -2}) ||
+                    (result == -21 && new_reports() == Reports{std::bad_alloc().what()});
          },
-         open_main_window},
+         [&] {
+             open_main_window();
+             new_reports();
+         }},
+        {"ZtCntx32, other exceptions", true,
+         [&] {
+             const std::int32_t result = returned(ZtCntx32("Main", 0, 0, 10, 10, "Note", "here"));
+             ZtCntx32Cleanup();
+             return one_of(result, {1, -2}) ||
+                    (result == -20 &&
+                     new_reports() == Reports{"EXCEPTION: Caught in ZtCntx32() Function."});
+         },
+         [&] {
+             open_main_window();
+             new_reports();
+         },
+         zt::test::Failure::foreign},
         // The hook's tag writes as the pointer enters and leaves the hotspot.
         {"ZtCntx32 hook", true,
          [] {

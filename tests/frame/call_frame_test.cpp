@@ -1,6 +1,7 @@
 // The per-call frame and the load and unload steps keep the caller's module
 // state, whatever way the work ends.
 #include "frame/library.h"
+#include "platform/desktop.h"
 #include "ztfunc32.h"
 
 #include <gtest/gtest.h>
@@ -98,8 +99,20 @@ TEST(CallFrame, EveryExportWithTheFrameRunsUnderTheLibrarysState)
         {"GetDiscOffMsg", true, [] { GetDiscOffMsg(nullptr); }},
         {"SetTagEU", true, [] { SetTagEU(nullptr, nullptr); }},
         {"CreateFilenameFromDate", true, [] { CreateFilenameFromDate("dx", nullptr, nullptr, 0); }},
+        {"ZtShutDownWinNT40", true, [] { ZtShutDownWinNT40(0); }}, // no such code: asks nothing
+        {"ZtShutDownWin95", false, [] { ZtShutDownWin95(0); }},
+        {"ZtBeep32", true, [] { ZtBeep32(440, 1); }}, // on the simulated system
+        {"SystemIsNT", true, [] { SystemIsNT(); }},
+        {"ZtShowWindowsTaskbar", true, [] { ZtShowWindowsTaskbar(); }},
+        {"ZtCntx32", true, [] { ZtCntx32(nullptr, 0, 0, 1, 1, nullptr, nullptr); }},
+        {"ZtCntx32Cleanup", true, [] { ZtCntx32Cleanup(); }},
         {"ZtDllFree", false, [] { ZtDllFree(); }},
         {"ZtDllInit", false, [] { ZtDllInit(); }},
+    };
+    // The taskbar export finds no taskbar here; its message box is answered at once.
+    zt::platform::desktop_calls().message_box = [](zt::platform::WindowHandle, const char*,
+                                                   const char*, std::uint32_t) noexcept {
+        return 1; // IDOK
     };
     ModuleState caller{"caller"};
     ModuleState marker{"marker"};
@@ -114,6 +127,7 @@ TEST(CallFrame, EveryExportWithTheFrameRunsUnderTheLibrarysState)
             << export_call.name;
         EXPECT_EQ(&current_module_state(), &caller) << export_call.name;
     }
+    zt::platform::desktop_calls() = zt::platform::system_desktop_calls();
 }
 
 class RecordingApp : public zt::framework::CWinApp {

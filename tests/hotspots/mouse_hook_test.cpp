@@ -178,13 +178,46 @@ TEST_F(MouseHook, AHotspotWritesToItsTagFromWhenTheTagEntersTheTable)
 TEST_F(MouseHook, WithTheConnectionClosedUnderItTheHookReportsAndDoesNotReconnect)
 {
     ASSERT_EQ(ZtCntx32("Main", 0, 0, 50, 50, "Msg1", "a"), 1);
+    ASSERT_EQ(ZtCntx32("Main", 100, 0, 50, 50, "Msg2", "b"), 1);
+    const zt::hotspots::HotspotRecord* const b =
+        zt::hotspots::hotspot_state().hotspots.hit("Main", {110, 10});
+    point_in_main(110, 10);
     zt::test::close_library_connection();
     events.take();
-    point_in_main(10, 10);
-    EXPECT_EQ(reports(), Texts{"CZtFunc32_71App::ZtCntx32 TagportInit failed"});
-    point_in_main(20, 10); // still not current: each such message reports
-    EXPECT_EQ(reports(), Texts{"CZtFunc32_71App::ZtCntx32 TagportInit failed"});
+    const auto current = [] {
+        const std::lock_guard lock(zt::hotspots::hotspot_state().lock);
+        return zt::hotspots::hotspot_state().current;
+    };
+    const Texts unwritable{"CZtFunc32_71App::ZtCntx32 TagportInit failed"};
+    // Each message that would change the current hotspot reports and changes nothing.
+    struct Move {
+        const char* what;
+        std::int32_t x;
+        Texts reported;
+    };
+    for (const Move& move : {Move{"leaving b", 300, unwritable}, Move{"into a", 10, unwritable},
+                             Move{"within a", 20, unwritable}, Move{"back into b", 120, Texts{}}}) {
+        point_in_main(move.x, 10);
+        EXPECT_EQ(reports(), move.reported) << move.what;
+        EXPECT_EQ(current(), b) << move.what;
+    }
     EXPECT_EQ(events.take(), Texts{});
+}
+
+// The hook looks at the pointer, whatever the message: buttons and the wheel
+// count as moves do.
+TEST_F(MouseHook, EveryMouseMessageCountsNotOnlyMoves)
+{
+    ASSERT_EQ(ZtCntx32("Main", 10, 10, 50, 50, "Msg1", "A"), 1);
+    events.take();
+    for (const HookMessage message : {0x0201u, 0x0202u, 0x0204u, 0x0207u, 0x020Au, 0x020Eu,
+                                      0x00A0u}) { // buttons, wheels, outside the client area
+        MouseHookRecord inside{Point{main_left + 20, main_top + 20}, main, 1, 0};
+        zt::hotspots::mouse_hook_procedure(0, message, reinterpret_cast<HookArgument>(&inside));
+        MouseHookRecord outside{Point{main_left + 300, main_top + 200}, main, 1, 0};
+        zt::hotspots::mouse_hook_procedure(0, message, reinterpret_cast<HookArgument>(&outside));
+        EXPECT_EQ(events.take(), (Texts{"Msg1 = A", "Msg1 = "})) << std::hex << message;
+    }
 }
 
 // A hook of the test's own, installed before the library's, sees what the

@@ -1,6 +1,7 @@
 // ZtCntx32: argument checks and their reports, the hook installed on the host
 // thread, the hotspot records, and the tag table.
 #include "hotspot_site.h"
+#include "test_environment.h"
 
 #include <climits>
 
@@ -46,7 +47,15 @@ TEST_F(Registration, RefusesBadArgumentsOneReportEachInTheirOrderAndRecordsNothi
         {"long value", "Main", 0, 0, 10, 10, "Msg1", value_132.c_str(), "value is too long."},
         {"right beyond", "Main", INT_MAX - 5, 0, 10, 10, "Msg1", "v", "region is off the screen."},
         {"bottom beyond", "Main", 0, INT_MAX, 10, 1, "Msg1", "v", "region is off the screen."},
+        // A far corner beyond the coordinates counts only once every other check passed.
+        {"beyond, no name", "", 1, 0, INT_MAX, 10, "Msg1", "v", "window name is invalid."},
+        {"beyond, no height", "Main", 1, 0, INT_MAX, 0, "Msg1", "v",
+         "region width or height is invalid."},
+        {"beyond, long value", "Main", 0, 1, 10, INT_MAX, "Msg1", value_132.c_str(),
+         "value is too long."},
     };
+    // A logger that records formats sees each fixed text as the format itself.
+    zt::test::set_environment("ZTDEBUG_FORMATS", "1");
     for (const RefusedCall& call : cases) {
         EXPECT_EQ(ZtCntx32(call.window, call.left, call.top, call.width, call.height, call.tag,
                            call.value),
@@ -56,6 +65,7 @@ TEST_F(Registration, RefusesBadArgumentsOneReportEachInTheirOrderAndRecordsNothi
                   (Texts{std::string("CZtFunc32_71App::ZtCntx32 ") + call.report, install_failure}))
             << call.what;
     }
+    zt::test::unset_environment("ZTDEBUG_FORMATS");
     EXPECT_EQ(hotspot_count(), 0u);
     EXPECT_EQ(events.take(), Texts{}); // not even connected
 }

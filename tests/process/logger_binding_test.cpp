@@ -2,6 +2,7 @@
 // test here runs in a process of its own (one CTest test per case).
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
+#include "hotspots/mouse_hook.h"
 #include "logger_log.h"
 #include "tag_site.h"
 #include "test_environment.h"
@@ -167,8 +168,9 @@ TEST_F(LoggerBindingTest, ExceptionTextIsLoggedAsItStandsEvenWithPercentSigns)
     EXPECT_EQ(log.take_new_messages(), std::vector<std::string>{"100% done %s %n %d"});
 }
 
-// TagExists and SetTagEU bind the logger first thing, under the library's
-// name; GetDiscOnMsg does not, so the first report after it binds as UNKNOWN.
+// TagExists, SetTagEU and the hook bind the logger first thing, under the
+// library's name; GetDiscOnMsg does not, so the first report after it binds as
+// UNKNOWN.
 class FirstTagCall : public LoggerBindingTest {
   protected:
     // The module tag of a report made right after `call`, the process's first call.
@@ -192,6 +194,15 @@ TEST_F(FirstTagCall, TagExistsBindsTheLoggerUnderTheLibrarysName)
 TEST_F(FirstTagCall, SetTagEUBindsTheLoggerUnderTheLibrarysName)
 {
     EXPECT_EQ(module_tag_after([] { EXPECT_EQ(SetTagEU("Flow", "kg/h"), 0); }),
+              "ZtFunc32_71     /");
+}
+
+TEST_F(FirstTagCall, AHookMessageBindsTheLoggerUnderTheLibrarysName)
+{
+    // Even one the hook passes straight on.
+    EXPECT_EQ(module_tag_after([] {
+                  zt::hotspots::mouse_hook_procedure(-1, zt::platform::mouse_move_message, 0);
+              }),
               "ZtFunc32_71     /");
 }
 

@@ -10,13 +10,15 @@ namespace {
 std::atomic<std::size_t> failing_number{0}; // 0: none
 std::atomic<std::size_t> counted{0};
 std::atomic<bool> failed{false};
+std::atomic<Failure> failing_with{Failure::standard};
 
 } // namespace
 
-void fail_allocation(std::size_t n) noexcept
+void fail_allocation(std::size_t n, Failure failure) noexcept
 {
     counted = 0;
     failed = false;
+    failing_with = failure;
     failing_number = n;
 }
 
@@ -40,6 +42,9 @@ void* counted_allocation(std::size_t size)
     const std::size_t failing = failing_number.load();
     if (failing != 0 && ++counted == failing) {
         failed = true;
+        if (failing_with == Failure::foreign) {
+            throw ForeignFailure{20};
+        }
         throw std::bad_alloc();
     }
     if (void* memory = std::malloc(size == 0 ? 1 : size)) {

@@ -22,6 +22,8 @@ class LoggerLog {
     std::vector<LogEntry> take_new_entries();
     // The messages of take_new_entries().
     std::vector<std::string> take_new_messages();
+    // The log file, for a stand-in journal to write beside the reports.
+    const std::string& path() const { return path_; }
 
   private:
     ScratchFolder folder_{"log"};

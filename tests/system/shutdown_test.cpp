@@ -133,6 +133,7 @@ TEST_F(Shutdown, SystemIsNTTellsTheLineFromThePlatformIdentifier)
             driver::fail_version_reads();
         }
         EXPECT_EQ(SystemIsNT(), each.result);
+        EXPECT_EQ(driver::last_version_record_size(), 148u); // OSVERSIONINFOA
         EXPECT_EQ(reports(), Lines{});
     }
 }
