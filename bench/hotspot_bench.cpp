@@ -5,9 +5,9 @@
 // hotspot or crosses between two. The literal walk of the whole list, the
 // hotspot list read from the head for every window tried, is measured beside
 // it in the same run.
-#include "frame/library.h"
 #include "hotspots/hotspot_state.h"
-#include "hotspots/mouse_hook.h"
+#include "hotspots/hotspots.h"
+#include "library/application.h"
 #include "tagport.h"
 #include "tags/shared_tags.h"
 #include "ztfunc32.h"

@@ -1,7 +1,7 @@
 # zt_version_resource(TARGET VERSION a.b.c.d DESCRIPTION text PRODUCT text
 #                     ORIGINAL_FILENAME name [COMPANY text] [COMMENTS text])
 #
-# Gives the Windows DLL TARGET its version record (frame/version.rc.in): file
+# Gives the Windows DLL TARGET its version record (library/version.rc.in): file
 # and product version VERSION, written "a, b, c, d" in the text fields, U.S.
 # English, Unicode.
 function(zt_version_resource target)
@@ -20,6 +20,6 @@ function(zt_version_resource target)
         string(APPEND ZT_MAKER_VALUES "            VALUE \"CompanyName\", \"${record_COMPANY}\\0\"\n")
     endif()
     set(resource ${CMAKE_CURRENT_BINARY_DIR}/${target}-version.rc)
-    configure_file(${CMAKE_SOURCE_DIR}/frame/version.rc.in ${resource} @ONLY)
+    configure_file(${CMAKE_SOURCE_DIR}/library/version.rc.in ${resource} @ONLY)
     target_sources(${target} PRIVATE ${resource})
 endfunction()

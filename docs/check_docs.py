@@ -15,16 +15,9 @@ import make_reference
 def exported_functions(source):
     """(function, table) of every export of both releases."""
     table = source / "library" / "exports.txt"
-    if table.exists():
-        for line in table.read_text().splitlines():
-            if line.strip() and not line.startswith("#"):
-                yield line.split()[0], table.name
-        return
-    # A tree whose .def files are still written by hand.
-    for def_file in [source / "frame" / "ZtFunc32.def.in", source / "earlier" / "ZtFunc32.def"]:
-        if def_file.exists():
-            for function in make_reference.read_exports(def_file):
-                yield function, def_file.name
+    for line in table.read_text().splitlines():
+        if line.strip() and not line.startswith("#"):
+            yield line.split()[0], table.name
 
 
 def check_reference(source_dir, reference_md):

@@ -2,11 +2,11 @@
 """Writes the function reference (reference.md and reference.html) from the
 files the library itself is built from, so nothing in it is written twice:
 
-- the export tables: frame/ZtFunc32.def.in (3.8.0.0), earlier/ZtFunc32.def
-  (3.7.0.0, when the tree has it): ordinal, export name, calling convention;
+- the export table library/exports.txt: each release's ordinal, export name
+  and calling convention;
 - include/ztfunc32.h: result and parameter types and names, and the comment
   above each group of declarations (results and failure values);
-- frame/template_table.cpp: the call template PasteFunc pastes;
+- frame/call_templates.cpp: the call template PasteFunc pastes;
 - every report("...") of the library's code, listed under the function whose
   name it begins with or names;
 - docs/reference_examples.zts: a tried example per function, run through the
@@ -23,7 +23,7 @@ import tempfile
 from pathlib import Path
 
 # Folders of the library's own code (not the stand-ins, tests or tools).
-LIBRARY_FOLDERS = ["frame", "numeric", "settings", "tags", "hotspots", "system", "earlier"]
+LIBRARY_FOLDERS = ["frame", "numeric", "settings", "tags", "hotspots", "system", "earlier", "library"]
 
 # Names under which reports refer to a function, as the library spells them.
 REPORT_NAMES = {
@@ -41,21 +41,25 @@ CONVENTIONS = {
 }
 
 
-def read_exports(def_file):
-    """{function: (ordinal, export name, convention)} of a .def file."""
+def read_exports(table, release):
+    """{function: (ordinal, export name, convention)} of one release ("3.8.0.0"
+    or "3.7.0.0") in the export table; the earlier release leaves the
+    arguments of every export to the caller."""
     exports = {}
-    for line in Path(def_file).read_text().splitlines():
-        match = re.match(r"\s*([A-Za-z0-9_@]+)(?:\s*=\s*([A-Za-z0-9_@]+))?\s+@(\d+)\s*$", line)
-        if not match:
+    for line in Path(table).read_text().splitlines():
+        fields = line.split("#")[0].split()
+        if len(fields) != 6:
             continue
-        name, internal, ordinal = match.group(1), match.group(2), int(match.group(3))
-        if "@" in name:
-            function = re.sub(r"^_(.*)@\d+$", r"\1", name)
-            exports[function] = (ordinal, name, "decorated")
-        elif internal and "@" in internal:
-            exports[name] = (ordinal, name, "callee")
+        function, current, earlier, convention, argument_bytes, _ = fields
+        ordinal = current if release == "3.8.0.0" else earlier
+        if ordinal == "-":
+            continue
+        if release != "3.8.0.0" or convention == "caller":
+            exports[function] = (int(ordinal), function, "caller")
+        elif convention == "callee":
+            exports[function] = (int(ordinal), function, "callee")
         else:
-            exports[name] = (ordinal, name, "caller")
+            exports[function] = (int(ordinal), "_%s@%s" % (function, argument_bytes), "decorated")
     return exports
 
 
@@ -171,14 +175,13 @@ def run_examples(examples, zthost, library, bin_dir):
 def main():
     source_dir, zthost, library, bin_dir, output_dir = sys.argv[1:6]
     source = Path(source_dir)
-    releases = [("3.8.0.0", read_exports(source / "frame" / "ZtFunc32.def.in"))]
-    if (source / "earlier" / "ZtFunc32.def").exists():
-        releases.append(("3.7.0.0", read_exports(source / "earlier" / "ZtFunc32.def")))
+    table = source / "library" / "exports.txt"
+    releases = [(release, read_exports(table, release)) for release in ("3.8.0.0", "3.7.0.0")]
     current = releases[0][1]
     functions = sorted(set().union(*(exports for _, exports in releases)),
                        key=lambda f: min(e[f][0] for _, e in releases if f in e))
     declarations = read_declarations(source / "include" / "ztfunc32.h")
-    templates = read_templates(source / "frame" / "template_table.cpp")
+    templates = read_templates(source / "frame" / "call_templates.cpp")
     reports = read_reports(source)
     examples = read_examples(source / "docs" / "reference_examples.zts")
     outputs = run_examples({f: examples[f] for f in functions if f in examples},

@@ -1,4 +1,4 @@
-#include "earlier/hotspot_registration.h"
+#include "earlier/earlier.h"
 
 #include "frame/error_report.h"
 #include "hotspots/hotspot_state.h"
@@ -30,7 +30,7 @@ constexpr hotspots::RefusalTexts refusal_texts{
 
 // Frees the hotspots; when a hook is installed, removes it (its answer is not
 // examined) and says so. Run by the library's exit step.
-void release_hotspots(HotspotState& state) noexcept
+void clean_up_hotspots(HotspotState& state) noexcept
 {
     if (state.hotspots.empty()) {
         return;
@@ -72,11 +72,11 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
     return recorded;
 }
 
-void release_hotspots_at_unload() noexcept
+void clean_up_hotspots_at_unload() noexcept
 {
     // A hook that a refused registration installed goes too, though there is
     // no hotspot to release: no hook procedure outlives the library.
-    hotspots::remove_hook_at_exit(release_hotspots);
+    hotspots::remove_hook_at_exit(clean_up_hotspots);
 }
 
 } // namespace zt::earlier

@@ -1,8 +1,8 @@
-#include "earlier/tag_queries.h"
+#include "earlier/earlier.h"
 
 #include "earlier/tagport_session.h"
 #include "frame/error_report.h"
-#include "tags/message_result.h"
+#include "frame/result_buffers.h"
 #include "tags/tag_failure.h"
 #include "vstspt.h"
 
@@ -36,7 +36,7 @@ void put_record_message(const std::array<char, REB_RECORD_SIZE>& record, int off
     std::array<char, REB_MESSAGE_SIZE> text{};
     std::memcpy(text.data(), record.data() + offset,
                 strnlen(record.data() + offset, text.size() - 1));
-    tags::put_message(text.data());
+    frame::put_message(text.data());
 }
 
 } // namespace
@@ -65,20 +65,20 @@ const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept
     if (tag_exists(tag_name) != TP_DISCRETE) {
         frame::report("GetDiscMessage failed: %s not discrete tag type",
                       tag_name != nullptr ? tag_name : "");
-        tags::put_message(failure_text);
-        return tags::message_result().data();
+        frame::put_message(failure_text);
+        return frame::message_result().data();
     }
     std::array<char, REB_RECORD_SIZE> record{};
     if (REBGetRDB(REBLookupTag(tag_name), record.data()) == 0) {
         frame::report("REBGetRDB failed in GetDiscMessage: GetDiscOn/OffMsg");
-        tags::put_message(failure_text);
+        frame::put_message(failure_text);
     } else if (RDBOK() == 0) {
         frame::report("RDBOK failed in GetDiscMessage: GetDiscOn/OffMsg");
-        tags::put_message(failure_text);
+        frame::put_message(failure_text);
     } else {
         put_record_message(record, on_off != 0 ? REB_ON_MESSAGE_OFFSET : REB_OFF_MESSAGE_OFFSET);
     }
-    return tags::message_result().data();
+    return frame::message_result().data();
 }
 
 } // namespace zt::earlier

@@ -1,8 +1,7 @@
 #include "earlier/tagport_session.h"
 
+#include "tags/tag.h"
 #include "tags/tag_failure.h"
-#include "tags/tag_name.h"
-#include "tags/tag_record.h"
 
 namespace zt::earlier {
 

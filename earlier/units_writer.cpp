@@ -1,9 +1,9 @@
-#include "earlier/units_writer.h"
+#include "earlier/earlier.h"
 
 #include "earlier/tagport_session.h"
 #include "frame/error_report.h"
 #include "tags/tag_failure.h"
-#include "tags/units_field.h"
+#include "tags/tag_file.h"
 
 #include <exception>
 

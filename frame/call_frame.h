@@ -18,7 +18,7 @@
 // no frame at all).
 #pragma once
 
-#include "framework/module_state.h"
+#include "mfc/module_state.h"
 
 #include <functional>
 #include <type_traits>
@@ -33,6 +33,10 @@ enum class Release {
 
 Release linked_release() noexcept;
 
+// The library's own module state, which the current release's frame makes
+// current for the length of each call.
+mfc::ModuleState& library_module_state() noexcept;
+
 // Enters the frame when made and leaves it, giving the caller back its module
 // state, when it goes.
 class CallFrame {
@@ -44,7 +48,7 @@ class CallFrame {
 
   private:
     // The earlier release enters no frame and leaves it unused.
-    [[maybe_unused]] framework::ModuleState* callers_state_ = nullptr;
+    [[maybe_unused]] mfc::ModuleState* callers_state_ = nullptr;
 };
 
 // Runs `work(args...)` inside the frame. The result is taken before the frame

@@ -1,7 +1,7 @@
 // PasteFunc, the call templates for the host's script editor. It runs in no
 // call frame: it uses no framework service.
 #include "frame/call_frame.h"
-#include "frame/template_table.h"
+#include "frame/call_templates.h"
 #include "ztfunc32.h"
 
 extern "C" {

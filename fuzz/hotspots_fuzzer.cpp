@@ -23,11 +23,11 @@
 // model's, and ZtCntx32's result the model's.
 #include "ascii_text.h"
 #include "file_bytes.h"
-#include "frame/library.h"
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
 #include "hotspots/hotspot_state.h"
-#include "platform/desktop_driver.h"
+#include "library/application.h"
+#include "platform/drivers/desktop_driver.h"
 #include "tag_database.h"
 #include "tagport.h"
 #include "tags/shared_tags.h"

@@ -16,7 +16,7 @@
 //       now + offset days written the plain way.
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
-#include "numeric/clock.h"
+#include "platform/local_time.h"
 #include "text_argument.h"
 #include "ztfunc32.h"
 
@@ -33,6 +33,9 @@
 #include <xmmintrin.h>
 
 namespace {
+
+// What the library takes as "now" while an input runs.
+std::int64_t fixed_now = 0;
 
 using zt::fuzz::FuzzInput;
 using zt::fuzz::TextArgument;
@@ -241,7 +244,8 @@ void date_call(FuzzInput& in)
     const std::string expected =
         (prefix.value + expected_date_part(format.value, now, days) + postfix.value)
             .substr(0, result_capacity);
-    zt::numeric::set_clock_for_testing([now] { return now; });
+    fixed_now = now;
+    zt::platform::local_time_calls().current_time_seconds = []() noexcept { return fixed_now; };
     const char* result =
         CreateFilenameFromDate(format.pointer, prefix.pointer, postfix.pointer, days);
     if (result != shared_buffer().start()) {

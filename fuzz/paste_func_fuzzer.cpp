@@ -16,7 +16,7 @@
 // sanitizer as well. The text and result are checked against the template
 // table read the plain way.
 #include "ascii_text.h"
-#include "frame/template_table.h"
+#include "frame/call_templates.h"
 #include "ztfunc32.h"
 
 #include <algorithm>

@@ -30,7 +30,7 @@
 #include "fuzz_machine.h"
 #include "platform/posix/profile_file.h"
 #include "platform/search_path.h"
-#include "settings/statx_keys.h"
+#include "statx.h"
 #include "text_argument.h"
 #include "ztfunc32.h"
 
@@ -49,7 +49,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-namespace statx = zt::settings::statx;
 using zt::fuzz::FuzzInput;
 using zt::fuzz::SharedBuffer;
 using zt::fuzz::TextArgument;

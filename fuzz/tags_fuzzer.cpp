@@ -26,9 +26,9 @@
 // its message text, 0 for an integer or real tag whose record lies inside
 // the file.
 #include "file_bytes.h"
-#include "frame/library.h"
 #include "fuzz_input.h"
 #include "fuzz_machine.h"
+#include "library/application.h"
 #include "platform/profile.h"
 #include "tag_database.h"
 #include "tag_file.h"

@@ -5,7 +5,7 @@
 // (3.7.0.0: a connection and an activation of its own for every write).
 #pragma once
 
-#include "hotspots/hotspot_record.h"
+#include "hotspots/hotspot_list.h"
 #include "tags/shared_tags.h"
 
 #include <array>

@@ -1,7 +1,6 @@
 // Exports of the screen hotspots: registration and release.
-#include "frame/library.h"
-#include "hotspots/registration.h"
-#include "hotspots/release.h"
+#include "frame/call_frame.h"
+#include "hotspots/hotspots.h"
 #include "ztfunc32.h"
 
 using zt::frame::in_call_frame;
@@ -18,7 +17,7 @@ ZT_API int32_t ZT_CALLER ZtCntx32(const char* window_name, int32_t left, int32_t
 
 ZT_API void ZT_CALLER ZtCntx32Cleanup(void) ZT_NOEXCEPT
 {
-    in_call_frame(zt::hotspots::release_hotspots);
+    in_call_frame(zt::hotspots::clean_up_hotspots);
 }
 
 } // extern "C"

@@ -1,4 +1,4 @@
-#include "hotspots/mouse_hook.h"
+#include "hotspots/hotspots.h"
 
 #include "hotspots/hook_tag_writes.h"
 #include "hotspots/hotspot_state.h"

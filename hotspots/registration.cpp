@@ -1,4 +1,4 @@
-#include "hotspots/registration.h"
+#include "hotspots/hotspots.h"
 
 #include "frame/error_report.h"
 #include "hotspots/hotspot_state.h"

@@ -1,7 +1,7 @@
 #include "hotspots/registration_checks.h"
 
 #include "frame/error_report.h"
-#include "hotspots/mouse_hook.h"
+#include "hotspots/hotspots.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 // its release.
 #pragma once
 
-#include "hotspots/hotspot_record.h"
+#include "hotspots/hotspot_list.h"
 #include "hotspots/hotspot_state.h"
 
 #include <cstdint>

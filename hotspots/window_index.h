@@ -5,7 +5,7 @@
 // case, as the window names of registration do.
 #pragma once
 
-#include "hotspots/hotspot_record.h"
+#include "hotspots/hotspot_list.h"
 #include "hotspots/lean_array.h"
 
 #include <array>

@@ -1,8 +1,7 @@
-#include "numeric/date_filename.h"
+#include "numeric/numeric.h"
 
 #include "frame/error_report.h"
-#include "frame/shared_result_buffer.h"
-#include "numeric/clock.h"
+#include "frame/result_buffers.h"
 #include "platform/local_time.h"
 
 #include <algorithm>
@@ -74,7 +73,7 @@ void append_padded(BoundedText& out, int number)
 // The local date of `instant`, if it has one with a four-digit year.
 std::optional<platform::LocalCalendarTime> four_digit_year_date(std::int64_t instant)
 {
-    const auto local = platform::local_calendar_time(instant);
+    const auto local = platform::local_time_calls().local_calendar_time(instant);
     if (!local || local->year < 1000 || local->year > 9999) {
         return std::nullopt;
     }
@@ -138,7 +137,9 @@ const char* create_filename_from_date(const char* format, const char* prefix, co
 {
     BoundedText name;
     name.append(text_or_empty(prefix));
-    append_date_part(name, text_or_empty(format), shifted_instant(now_seconds(), day_offset));
+    append_date_part(
+        name, text_or_empty(format),
+        shifted_instant(platform::local_time_calls().current_time_seconds(), day_offset));
     name.append(text_or_empty(postfix));
 
     frame::SharedResultBuffer& buffer = frame::shared_result_buffer();

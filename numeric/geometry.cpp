@@ -1,4 +1,4 @@
-#include "numeric/geometry.h"
+#include "numeric/numeric.h"
 
 #include "frame/error_report.h"
 

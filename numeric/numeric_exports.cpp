@@ -3,10 +3,8 @@
 // are widened before any arithmetic, in the library's own floating-point
 // environment.
 #include "frame/call_frame.h"
-#include "numeric/date_filename.h"
 #include "numeric/floating_point_scope.h"
-#include "numeric/geometry.h"
-#include "numeric/unit_conversion.h"
+#include "numeric/numeric.h"
 #include "ztfunc32.h"
 
 using zt::frame::in_call_frame;

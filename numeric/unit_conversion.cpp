@@ -1,4 +1,4 @@
-#include "numeric/unit_conversion.h"
+#include "numeric/numeric.h"
 
 #include "frame/error_report.h"
 

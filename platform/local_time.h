@@ -1,7 +1,13 @@
-// Local calendar time of an instant, in the process's time zone.
-// win32: the C runtime's 64-bit conversion (_localtime64_s), which follows the
-// TZ variable when it is set and the system's time zone otherwise.
-// posix: localtime_r after tzset(), so a change of TZ takes effect at once.
+// The current instant, and the local calendar time of an instant in the
+// process's time zone.
+// win32: the C runtime's 64-bit clock and conversion (_time64,
+//        _localtime64_s), which follows the TZ variable when it is set and the
+//        system's time zone otherwise.
+// posix: time, and localtime_r after tzset(), so a change of TZ takes effect
+//        at once.
+//
+// The calls go through a table that tests may replace entry by entry (to fix
+// "now"); the library always calls through local_time_calls().
 #pragma once
 
 #include <cstdint>
@@ -18,11 +24,16 @@ struct LocalCalendarTime {
     int second; // 0 to 60
 };
 
-// Empty when the runtime cannot convert the instant (it lies outside the
-// range the runtime supports, or the conversion fails).
-std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept;
+struct LocalTimeCalls {
+    // The current instant in seconds since 1970-01-01 00:00:00 UTC.
+    std::int64_t (*current_time_seconds)() noexcept;
+    // Empty when the runtime cannot convert the instant (it lies outside the
+    // range the runtime supports, or the conversion fails).
+    std::optional<LocalCalendarTime> (*local_calendar_time)(
+        std::int64_t seconds_since_1970) noexcept;
+};
 
-// The current instant in seconds since 1970-01-01 00:00:00 UTC.
-std::int64_t current_time_seconds() noexcept;
+const LocalTimeCalls& system_local_time_calls() noexcept;
+LocalTimeCalls& local_time_calls() noexcept;
 
 } // namespace zt::platform

@@ -11,8 +11,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace zt::platform {
+
+// The file a Windows path names on this machine: the path itself on Windows,
+// natively the emulation's mapping of it (a stand-in of the host's finds its
+// files with it).
+std::string local_file_name(const std::string& windows_path);
 
 using RawFileHandle = std::intptr_t;
 inline constexpr RawFileHandle invalid_raw_file = -1; // HFILE_ERROR

@@ -1,7 +1,7 @@
 #include "settings/ini_file.h"
 
 #include "frame/error_report.h"
-#include "frame/shared_result_buffer.h"
+#include "frame/result_buffers.h"
 #include "platform/profile.h"
 #include "settings/decimal_text.h"
 

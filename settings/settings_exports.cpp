@@ -6,7 +6,7 @@
 #include "ztfunc32.h"
 
 using zt::frame::in_call_frame;
-namespace statx = zt::settings::statx;
+namespace statx_file = zt::settings::statx;
 
 extern "C" {
 
@@ -36,37 +36,37 @@ ZT_API int32_t ZT_CALLER INIReadInteger(const char* file_name, const char* secti
 
 ZT_API int32_t ZT_CALLER STATXSetStartDate(int32_t year, int32_t month, int32_t day) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_fields, statx::start_date, year, month, day);
+    return in_call_frame(statx_file::set_fields, statx_file::start_date, year, month, day);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetEndDate(int32_t year, int32_t month, int32_t day) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_fields, statx::end_date, year, month, day);
+    return in_call_frame(statx_file::set_fields, statx_file::end_date, year, month, day);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetStartTime(int32_t hour, int32_t minute, int32_t second) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_fields, statx::start_time, hour, minute, second);
+    return in_call_frame(statx_file::set_fields, statx_file::start_time, hour, minute, second);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetEndTime(int32_t hour, int32_t minute, int32_t second) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_fields, statx::end_time, hour, minute, second);
+    return in_call_frame(statx_file::set_fields, statx_file::end_time, hour, minute, second);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetProduct(const char* product_name) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_text, statx::product, product_name);
+    return in_call_frame(statx_file::set_text, statx::product, product_name);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetDataset(const char* dataset_name) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_text, statx::dataset, dataset_name);
+    return in_call_frame(statx_file::set_text, statx::dataset, dataset_name);
 }
 
 ZT_API int32_t ZT_CALLER STATXSetOutputFile(const char* output_file_name) ZT_NOEXCEPT
 {
-    return in_call_frame(statx::set_text, statx::output_file, output_file_name);
+    return in_call_frame(statx_file::set_text, statx::output_file, output_file_name);
 }
 
 } // extern "C"

@@ -8,14 +8,14 @@ namespace zt::settings::statx {
 
 bool tool_present() noexcept
 {
-    return platform::search_path_finds(tool_name);
+    return platform::search_path_finds(::statx::tool_name);
 }
 
 bool write_setting(const char* key, const char* value) noexcept
 {
     // A null value would delete the key instead of writing it.
-    return value != nullptr &&
-           platform::write_private_profile_string(section, key, value, settings_file);
+    return value != nullptr && platform::write_private_profile_string(::statx::section, key, value,
+                                                                      ::statx::settings_file);
 }
 
 std::int32_t set_fields(const FieldTriple& fields, std::int32_t first, std::int32_t second,

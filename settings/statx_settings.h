@@ -3,11 +3,11 @@
 // code is the only report: nothing goes to the error-report operation.
 #pragma once
 
+#include "statx.h"
+
 #include <array>
 #include <cstdint>
 #include <limits>
-
-#include "settings/statx_keys.h"
 
 namespace zt::settings::statx {
 
@@ -25,14 +25,16 @@ using FieldTriple = std::array<Field, 3>;
 // The day is not checked against the month (31 February is accepted);
 // minute and second accept 60.
 inline constexpr std::int32_t no_upper_bound = std::numeric_limits<std::int32_t>::max();
-inline constexpr FieldTriple start_date{
-    {{start_year, 1970, no_upper_bound}, {start_month, 1, 12}, {start_day, 1, 31}}};
-inline constexpr FieldTriple end_date{
-    {{end_year, 1970, no_upper_bound}, {end_month, 1, 12}, {end_day, 1, 31}}};
+inline constexpr FieldTriple start_date{{{::statx::start_year, 1970, no_upper_bound},
+                                         {::statx::start_month, 1, 12},
+                                         {::statx::start_day, 1, 31}}};
+inline constexpr FieldTriple end_date{{{::statx::end_year, 1970, no_upper_bound},
+                                       {::statx::end_month, 1, 12},
+                                       {::statx::end_day, 1, 31}}};
 inline constexpr FieldTriple start_time{
-    {{start_hour, 0, 23}, {start_minute, 0, 60}, {start_second, 0, 60}}};
+    {{::statx::start_hour, 0, 23}, {::statx::start_minute, 0, 60}, {::statx::start_second, 0, 60}}};
 inline constexpr FieldTriple end_time{
-    {{end_hour, 0, 23}, {end_minute, 0, 60}, {end_second, 0, 60}}};
+    {{::statx::end_hour, 0, 23}, {::statx::end_minute, 0, 60}, {::statx::end_second, 0, 60}}};
 
 // True when "statx.exe" is found in the standard search order.
 bool tool_present() noexcept;

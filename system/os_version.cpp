@@ -1,4 +1,4 @@
-#include "system/os_version.h"
+#include "system/system.h"
 
 #include "frame/error_report.h"
 #include "platform/system_control.h"

@@ -2,9 +2,7 @@
 // and tone. The current release runs them in its per-call frame (but
 // ZtShutDownWin95, which uses no framework service); the earlier one has none.
 #include "frame/call_frame.h"
-#include "system/os_version.h"
-#include "system/shutdown.h"
-#include "system/tone.h"
+#include "system/system.h"
 #include "ztfunc32.h"
 
 using zt::frame::in_call_frame;

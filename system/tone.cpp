@@ -1,8 +1,7 @@
-#include "system/tone.h"
+#include "system/system.h"
 
 #include "frame/error_report.h"
 #include "platform/tone.h"
-#include "system/os_version.h"
 
 #include <memory>
 #include <new>

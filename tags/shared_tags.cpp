@@ -2,7 +2,7 @@
 
 #include "frame/spin_lock.h"
 #include "platform/this_thread.h"
-#include "tags/activated_tag.h"
+#include "tags/tag.h"
 #include "tags/tag_failure.h"
 
 #include <mutex>

@@ -14,7 +14,7 @@
 #pragma once
 
 #include "tagport.h"
-#include "tags/tag_name.h"
+#include "tags/tag.h"
 
 #include <functional>
 #include <map>

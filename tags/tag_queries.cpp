@@ -2,11 +2,10 @@
 
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
-#include "tags/activated_tag.h"
-#include "tags/message_result.h"
+#include "frame/result_buffers.h"
 #include "tags/shared_tags.h"
+#include "tags/tag.h"
 #include "tags/tag_failure.h"
-#include "tags/tag_name.h"
 
 #include <exception>
 #include <string_view>
@@ -40,19 +39,20 @@ void read_disc_message(std::int32_t on_off, const char* tag_name)
     const std::string_view suffix = on_off == 1 ? ".OnMsg" : ".OffMsg";
     TagNameBuffer name;
     if (!build_tag_name(name, tag_name, suffix)) {
-        put_message("Failure: Unable to activate specified tag.");
+        frame::put_message("Failure: Unable to activate specified tag.");
         return;
     }
     ActivatedTag tag(connection, name.data());
     if (!tag.activated()) {
-        put_message("Failure: Unable to activate specified tag.");
+        frame::put_message("Failure: Unable to activate specified tag.");
         return;
     }
     if (tag.type() == TP_MESSAGE) {
-        message_result().fill('\0');
-        TagportGetMessage(connection, tag.handle(), message_result().data(), message_capacity);
+        frame::message_result().fill('\0');
+        TagportGetMessage(connection, tag.handle(), frame::message_result().data(),
+                          frame::message_capacity);
     } else {
-        put_message("Failure: Specified tag not of Message type");
+        frame::put_message("Failure: Specified tag not of Message type");
     }
     tag.give_back();
 }
@@ -85,9 +85,10 @@ const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept
     } catch (const std::exception& caught) {
         frame::report_exception(caught);
     } catch (...) {
-        put_message("EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
+        frame::put_message(
+            "EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
     }
-    return message_result().data();
+    return frame::message_result().data();
 }
 
 } // namespace zt::tags

@@ -1,5 +1,5 @@
 // Exports of the tag functions: tag queries and the engineering-units writer.
-#include "frame/library.h"
+#include "frame/call_frame.h"
 #include "tags/tag_queries.h"
 #include "tags/units_writer.h"
 #include "ztfunc32.h"

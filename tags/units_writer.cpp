@@ -2,10 +2,10 @@
 
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
-#include "tags/activated_tag.h"
 #include "tags/shared_tags.h"
+#include "tags/tag.h"
 #include "tags/tag_failure.h"
-#include "tags/units_field.h"
+#include "tags/tag_file.h"
 
 #include <exception>
 

@@ -2,7 +2,7 @@
 // record of the host's tag-definition file "tagname.x".
 #pragma once
 
-#include "tags/units_field.h"
+#include "tags/tag_file.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "soak_run.h"
 
 #include "hotspot_layout.h"
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 #include "process_figures.h"
 #include "soak_library.h"
 #include "soak_site.h"

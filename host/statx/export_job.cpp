@@ -1,6 +1,6 @@
 #include "export_job.h"
 
-#include "settings/statx_keys.h"
+#include "statx.h"
 
 #include <charconv>
 #include <cstdio>
@@ -8,7 +8,7 @@
 namespace statx_tool {
 namespace {
 
-namespace keys = zt::settings::statx;
+namespace keys = ::statx;
 
 bool leap_year(int year)
 {

@@ -1,14 +1,14 @@
 #include "settings_file.h"
 
 #include "platform/profile.h"
-#include "settings/statx_keys.h"
+#include "statx.h"
 
 #include <array>
 
 namespace statx_tool {
 namespace {
 
-namespace keys = zt::settings::statx;
+namespace keys = ::statx;
 
 constexpr std::uint32_t value_capacity = 1024;
 

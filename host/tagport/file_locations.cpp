@@ -4,9 +4,7 @@
 #include "tag_database.h"
 
 #include "platform/profile.h"
-#if !defined(_WIN32)
-#include "platform/posix/windows_path.h"
-#endif
+#include "platform/raw_file.h"
 
 #include <array>
 
@@ -35,11 +33,7 @@ std::string application_directory()
 
 std::string local_path(const std::string& windows_path)
 {
-#if defined(_WIN32)
-    return windows_path;
-#else
-    return zt::platform::posix::to_posix_path(windows_path);
-#endif
+    return zt::platform::local_file_name(windows_path);
 }
 
 std::string database_path()

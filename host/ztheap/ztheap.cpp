@@ -3,8 +3,8 @@
 // registration when told to. Environment settings, read at every call:
 //
 //   ZTHEAP_JOURNAL  file to which every call is appended as one line, e.g.
-//                     ztHeap_Register(0, "earlier/library_load.cpp", 31) -> 1 [registration 1]
-//                     ztHeap_Unregister("earlier/library_load.cpp", 44) [registration 1 ended]
+//                     ztHeap_Register(0, "library/earlier_load.cpp", 31) -> 1 [registration 1]
+//                     ztHeap_Unregister("library/earlier_load.cpp", 44) [registration 1 ended]
 //   ZTHEAP_REFUSE   "1": ztHeap_Register answers 0 and registers nothing
 //
 // Like the host's library, it answers by value: nothing escapes an entry point.

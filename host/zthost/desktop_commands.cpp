@@ -1,8 +1,8 @@
 #include "desktop_commands.h"
 
 #include "desktop_picture.h"
-#include "hotspots/hotspot_set.h"
-#include "platform/desktop_driver.h"
+#include "hotspot_mirror.h"
+#include "platform/drivers/desktop_driver.h"
 
 #include <charconv>
 #include <fstream>
@@ -55,11 +55,7 @@ std::optional<std::int32_t> number(const std::string& word)
 // The session's windows and the hotspots its calls registered.
 class DesktopSession {
   public:
-    explicit DesktopSession(Release release)
-        : registered_(release == Release::earlier ? zt::hotspots::ListKind::newest_first
-                                                  : zt::hotspots::ListKind::registration_order)
-    {
-    }
+    explicit DesktopSession(Release release) : registered_(release) {}
     ~DesktopSession()
     {
         for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
@@ -81,7 +77,7 @@ class DesktopSession {
 
     std::vector<WindowHandle> made_;
     // Kept by the rules of the library's release.
-    zt::hotspots::HotspotSet registered_;
+    HotspotMirror registered_;
 };
 
 const driver::WindowInfo*
@@ -202,8 +198,8 @@ void DesktopSession::observe(const Call& call, const CallResult& result)
     // Accepted, so every number fits and so does the rectangle's far corner.
     const auto& a = call.arguments;
     const auto at = [&a](std::size_t i) { return static_cast<std::int32_t>(a[i].integer); };
-    const zt::hotspots::Rect rect{at(1), at(2), at(1) + at(3), at(2) + at(4)};
-    registered_.record(zt::hotspots::HotspotFields{rect, a[5].text, a[6].text, a[0].text});
+    const zt::platform::driver::Rect rect{at(1), at(2), at(1) + at(3), at(2) + at(4)};
+    registered_.record(MirroredHotspot{rect, a[5].text, a[6].text, a[0].text});
 }
 
 } // namespace

@@ -54,9 +54,8 @@ const WindowInfo* window_under(const std::vector<WindowInfo>& windows, Point poi
 
 // The hotspot the hook finds: in the window under the pointer, else in the
 // nearest ancestor that has one there.
-const zt::hotspots::HotspotRecord* hotspot_under(const zt::hotspots::HotspotSet& registered,
-                                                 const std::vector<WindowInfo>& windows,
-                                                 Point pointer)
+const MirroredHotspot* hotspot_under(const HotspotMirror& registered,
+                                     const std::vector<WindowInfo>& windows, Point pointer)
 {
     for (const WindowInfo* window = window_under(windows, pointer); window != nullptr;
          window = find_window(windows, window->parent)) {
@@ -66,11 +65,6 @@ const zt::hotspots::HotspotRecord* hotspot_under(const zt::hotspots::HotspotSet&
         }
     }
     return nullptr;
-}
-
-bool same_name(std::string_view a, std::string_view b)
-{
-    return zt::hotspots::FoldedName(a).view() == zt::hotspots::FoldedName(b).view();
 }
 
 std::string escaped(std::string_view text)
@@ -109,7 +103,7 @@ void rect_attributes(std::ostream& svg, const Rect& rect)
 
 } // namespace
 
-DesktopPicture take_picture(const zt::hotspots::HotspotSet& registered)
+DesktopPicture take_picture(const HotspotMirror& registered)
 {
     DesktopPicture picture;
     picture.windows = zt::platform::driver::windows();
@@ -117,21 +111,20 @@ DesktopPicture take_picture(const zt::hotspots::HotspotSet& registered)
     const auto* current = hotspot_under(registered, picture.windows, picture.pointer);
     // The list runs in registration order, or newest first; the numbers count
     // from the earliest registered either way.
-    picture.newest_wins = registered.kind() == zt::hotspots::ListKind::newest_first;
-    const int count = static_cast<int>(registered.size());
+    picture.newest_wins = registered.newest_first();
+    const int count = static_cast<int>(registered.list().size());
     int position = 0;
-    for (const auto* record = registered.list().head(); record != nullptr; record = record->next) {
+    for (const MirroredHotspot& record : registered.list()) {
         const int order = picture.newest_wins ? count - position : position + 1;
         ++position;
-        PictureHotspot hotspot{
-            order, record->window_name.data(), record->tag_name.data(), record->value.data(),
-            {},    record == current};
+        PictureHotspot hotspot{order, record.window_name, record.tag_name, record.value,
+                               {},    &record == current};
         for (const WindowInfo& window : picture.windows) {
             if (same_name(read_title(window), hotspot.window_name)) {
                 const Rect& client = window.client;
                 hotspot.places.push_back(
-                    Rect{client.left + record->rect.left, client.top + record->rect.top,
-                         client.left + record->rect.right, client.top + record->rect.bottom});
+                    Rect{client.left + record.rect.left, client.top + record.rect.top,
+                         client.left + record.rect.right, client.top + record.rect.bottom});
             }
         }
         picture.hotspots.push_back(std::move(hotspot));

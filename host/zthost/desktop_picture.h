@@ -4,8 +4,8 @@
 // pointer itself highlighted. Written as SVG.
 #pragma once
 
-#include "hotspots/hotspot_set.h"
-#include "platform/desktop_driver.h"
+#include "hotspot_mirror.h"
+#include "platform/drivers/desktop_driver.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +33,7 @@ struct DesktopPicture {
 
 // The picture of the windows made through the desktop driver and of the
 // hotspots of `registered`, found under the pointer by the hook's rules.
-DesktopPicture take_picture(const zt::hotspots::HotspotSet& registered);
+DesktopPicture take_picture(const HotspotMirror& registered);
 
 std::string to_svg(const DesktopPicture& picture);
 

@@ -1,7 +1,7 @@
 #include "system_commands.h"
 
-#include "platform/desktop_driver.h"
-#include "platform/system_driver.h"
+#include "platform/drivers/desktop_driver.h"
+#include "platform/drivers/system_driver.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,12 +2,12 @@
 // memory fails the call, as the window manager would.
 #include "platform/desktop.h"
 
-#include "platform/posix/simulated_desktop.h"
+#include "platform/simulated/simulated_desktop.h"
 
 namespace zt::platform {
 namespace {
 
-using posix::SimulatedDesktop;
+using simulated::SimulatedDesktop;
 
 WindowHandle find_window(const char* class_name, const char* title) noexcept
 {

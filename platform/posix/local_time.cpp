@@ -5,6 +5,7 @@
 #include <limits>
 
 namespace zt::platform {
+namespace {
 
 std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept
 {
@@ -31,6 +32,14 @@ std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_
 std::int64_t current_time_seconds() noexcept
 {
     return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+} // namespace
+
+const LocalTimeCalls& system_local_time_calls() noexcept
+{
+    static constexpr LocalTimeCalls calls{current_time_seconds, local_calendar_time};
+    return calls;
 }
 
 } // namespace zt::platform

@@ -57,4 +57,9 @@ const RawFileCalls& system_raw_file_calls() noexcept
     return system_calls;
 }
 
+std::string local_file_name(const std::string& windows_path)
+{
+    return posix::to_posix_path(windows_path);
+}
+
 } // namespace zt::platform

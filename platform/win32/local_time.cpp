@@ -4,6 +4,7 @@
 #include <ctime>
 
 namespace zt::platform {
+namespace {
 
 std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_1970) noexcept
 {
@@ -19,6 +20,14 @@ std::optional<LocalCalendarTime> local_calendar_time(std::int64_t seconds_since_
 std::int64_t current_time_seconds() noexcept
 {
     return _time64(nullptr);
+}
+
+} // namespace
+
+const LocalTimeCalls& system_local_time_calls() noexcept
+{
+    static constexpr LocalTimeCalls calls{current_time_seconds, local_calendar_time};
+    return calls;
 }
 
 } // namespace zt::platform

@@ -2,7 +2,7 @@
 // registration, the newest hotspot first, only the head registered again in
 // place, a connection and an activation of its own for every tag write (given
 // back on the failure paths too), and the release at unload.
-#include "earlier/hotspot_registration.h"
+#include "earlier/earlier.h"
 #include "hotspots/hotspot_state.h"
 #include "suite_environment.h"
 #include "tag_events.h"
@@ -46,7 +46,7 @@ class EarlierHotspots : public testing::Test {
     void TearDown() override { forget_hotspots(); }
 
     // The release the library runs when it is unloaded.
-    static void forget_hotspots() { zt::earlier::release_hotspots_at_unload(); }
+    static void forget_hotspots() { zt::earlier::clean_up_hotspots_at_unload(); }
     static void point_in_main(std::int32_t x, std::int32_t y)
     {
         TestDesktop::point_at(main_left + x, main_top + y);
@@ -193,7 +193,7 @@ TEST_F(EarlierHotspots, TheReleaseAtUnloadFreesTheHotspotsAndRemovesTheHook)
     ASSERT_EQ(ZtCntx32("Main", 100, 10, 50, 50, "Msg2", "B"), 1);
     point_in_main(20, 20);
     events.take();
-    zt::earlier::release_hotspots_at_unload();
+    zt::earlier::clean_up_hotspots_at_unload();
     EXPECT_EQ(reports(), Texts{completed_release});
     EXPECT_EQ(events.take(), Texts{}); // no tag, no connection held
     EXPECT_EQ(hotspot_count(), 0u);
@@ -205,7 +205,7 @@ TEST_F(EarlierHotspots, TheReleaseAtUnloadFreesTheHotspotsAndRemovesTheHook)
     ASSERT_EQ(ZtCntx32("Main", -1, 10, 50, 50, "Msg1", "A"), -1);
     reports();
     ASSERT_NE(hotspot_state().hook.load(), nullptr);
-    zt::earlier::release_hotspots_at_unload();
+    zt::earlier::clean_up_hotspots_at_unload();
     EXPECT_EQ(hotspot_state().hook.load(), nullptr);
     EXPECT_EQ(reports(), Texts{});
 

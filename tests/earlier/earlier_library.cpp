@@ -2,7 +2,7 @@
 // load and unload steps, as the loader runs them (heap registration, logger
 // bound as "ZTFUNC32"). It opens a connection for each tag operation and
 // closes it again, so there is none to close between calls.
-#include "earlier/library_load.h"
+#include "library/earlier_load.h"
 #include "suite_environment.h"
 #include "tag_site.h"
 
@@ -10,12 +10,12 @@ namespace zt::test {
 
 bool start_library_under_test()
 {
-    return earlier::load_library(nullptr);
+    return library::load_earlier_release(nullptr);
 }
 
 void stop_library_under_test()
 {
-    earlier::unload_library();
+    library::unload_earlier_release();
 }
 
 void close_library_connection() {}

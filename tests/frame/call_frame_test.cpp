@@ -1,22 +1,25 @@
 // The per-call frame and the load and unload steps keep the caller's module
 // state, whatever way the work ends.
-#include "frame/library.h"
+#include "frame/call_frame.h"
+#include "library/application.h"
+#include "mfc/module_state.h"
 #include "platform/desktop.h"
 #include "ztfunc32.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-using zt::framework::current_module_state;
-using zt::framework::last_state_switched_from;
-using zt::framework::ModuleState;
-using zt::framework::ModuleStateScope;
+using zt::mfc::current_module_state;
+using zt::mfc::last_state_switched_from;
+using zt::mfc::ModuleState;
+using zt::mfc::ModuleStateScope;
 
 TEST(CallFrame, WorkSeesTheLibraryStateAndCallerGetsItsOwnBack)
 {
@@ -60,54 +63,61 @@ TEST(CallFrame, NestedFramesUnwindToTheOutermostCaller)
     EXPECT_EQ(&current_module_state(), &caller);
 }
 
-// Each export with the frame runs under the library's state (on its way out it
+// Each export of the export table (library/exports.txt) runs under the
+// library's state when the table gives it the frame (on its way out it
 // switches away from it) and gives the caller its own back, also when it
 // fails; the exports without the frame never switch.
 TEST(CallFrame, EveryExportWithTheFrameRunsUnderTheLibrarysState)
 {
-    struct Export {
-        const char* name;
+    struct TableRow {
+        std::string function;
         bool framed;
-        std::function<void()> call;
+    };
+    const TableRow table[] = {
+#define ZT_EXPORT(function, name, ordinal, earlier_ordinal, cleanup, bytes, framed)                \
+    {#function, framed},
+#include "exports.inc"
+#undef ZT_EXPORT
     };
     char buffer[128];
-    const Export exports[] = {
-        {"PasteFunc", false, [&] { PasteFunc("GeoArea", buffer); }},
-        {"StdFromMetLinear", true, [] { StdFromMetLinear(1, 1, 1); }},
-        {"MetFromStdLinear", true, [] { MetFromStdLinear(1, 1, 1); }},
-        {"StdFromMetFluid", true, [] { StdFromMetFluid(1, 1, 1); }},
-        {"MetFromStdFluid", true, [] { MetFromStdFluid(1, 1, 1); }},
-        {"StdFromMetWeight", true, [] { StdFromMetWeight(1, 1, 1); }},
-        {"MetFromStdWeight", true, [] { MetFromStdWeight(1, 1, 1); }},
-        {"ConvertTemp", true, [] { ConvertTemp(1, 0, 2); }},
-        {"GeoArea", true, [] { GeoArea(2, 3, 1); }},
-        {"GeoEqualSideArea", true, [] { GeoEqualSideArea(2, 5); }},
-        {"GeoVolume", true, [] { GeoVolume(2, 3, 4, 7); }},
-        {"INIWriteString", true, [] { INIWriteString(nullptr, "S", "K", "V"); }},
-        {"INIReadString", true, [] { INIReadString(nullptr, nullptr, nullptr); }},
-        {"INIWriteInteger", true, [] { INIWriteInteger(nullptr, "S", "K", 1); }},
-        {"INIReadInteger", true, [] { INIReadInteger(nullptr, nullptr, nullptr); }},
-        {"STATXSetStartDate", true, [] { STATXSetStartDate(0, 0, 0); }},
-        {"STATXSetEndDate", true, [] { STATXSetEndDate(0, 0, 0); }},
-        {"STATXSetStartTime", true, [] { STATXSetStartTime(-1, -1, -1); }},
-        {"STATXSetEndTime", true, [] { STATXSetEndTime(-1, -1, -1); }},
-        {"STATXSetProduct", true, [] { STATXSetProduct(nullptr); }},
-        {"STATXSetDataset", true, [] { STATXSetDataset(nullptr); }},
-        {"STATXSetOutputFile", true, [] { STATXSetOutputFile(nullptr); }},
-        {"TagExists", true, [] { TagExists(nullptr); }},
-        {"GetDiscOnMsg", true, [] { GetDiscOnMsg(nullptr); }},
-        {"GetDiscOffMsg", true, [] { GetDiscOffMsg(nullptr); }},
-        {"SetTagEU", true, [] { SetTagEU(nullptr, nullptr); }},
-        {"CreateFilenameFromDate", true, [] { CreateFilenameFromDate("dx", nullptr, nullptr, 0); }},
-        {"ZtShutDownWinNT40", true, [] { ZtShutDownWinNT40(0); }}, // no such code: asks nothing
-        {"ZtShutDownWin95", false, [] { ZtShutDownWin95(0); }},
-        {"ZtBeep32", true, [] { ZtBeep32(440, 1); }}, // on the simulated system
-        {"SystemIsNT", true, [] { SystemIsNT(); }},
-        {"ZtShowWindowsTaskbar", true, [] { ZtShowWindowsTaskbar(); }},
-        {"ZtCntx32", true, [] { ZtCntx32(nullptr, 0, 0, 1, 1, nullptr, nullptr); }},
-        {"ZtCntx32Cleanup", true, [] { ZtCntx32Cleanup(); }},
-        {"ZtDllFree", false, [] { ZtDllFree(); }},
-        {"ZtDllInit", false, [] { ZtDllInit(); }},
+    // A call of each export that changes nothing outside the library.
+    const std::map<std::string, std::function<void()>> calls = {
+        {"PasteFunc", [&] { PasteFunc("GeoArea", buffer); }},
+        {"StdFromMetLinear", [] { StdFromMetLinear(1, 1, 1); }},
+        {"MetFromStdLinear", [] { MetFromStdLinear(1, 1, 1); }},
+        {"StdFromMetFluid", [] { StdFromMetFluid(1, 1, 1); }},
+        {"MetFromStdFluid", [] { MetFromStdFluid(1, 1, 1); }},
+        {"StdFromMetWeight", [] { StdFromMetWeight(1, 1, 1); }},
+        {"MetFromStdWeight", [] { MetFromStdWeight(1, 1, 1); }},
+        {"ConvertTemp", [] { ConvertTemp(1, 0, 2); }},
+        {"GeoArea", [] { GeoArea(2, 3, 1); }},
+        {"GeoEqualSideArea", [] { GeoEqualSideArea(2, 5); }},
+        {"GeoVolume", [] { GeoVolume(2, 3, 4, 7); }},
+        {"INIWriteString", [] { INIWriteString(nullptr, "S", "K", "V"); }},
+        {"INIReadString", [] { INIReadString(nullptr, nullptr, nullptr); }},
+        {"INIWriteInteger", [] { INIWriteInteger(nullptr, "S", "K", 1); }},
+        {"INIReadInteger", [] { INIReadInteger(nullptr, nullptr, nullptr); }},
+        {"STATXSetStartDate", [] { STATXSetStartDate(0, 0, 0); }},
+        {"STATXSetEndDate", [] { STATXSetEndDate(0, 0, 0); }},
+        {"STATXSetStartTime", [] { STATXSetStartTime(-1, -1, -1); }},
+        {"STATXSetEndTime", [] { STATXSetEndTime(-1, -1, -1); }},
+        {"STATXSetProduct", [] { STATXSetProduct(nullptr); }},
+        {"STATXSetDataset", [] { STATXSetDataset(nullptr); }},
+        {"STATXSetOutputFile", [] { STATXSetOutputFile(nullptr); }},
+        {"ZtShutDownWinNT40", [] { ZtShutDownWinNT40(0); }}, // no such code: asks nothing
+        {"ZtShutDownWin95", [] { ZtShutDownWin95(0); }},
+        {"ZtBeep32", [] { ZtBeep32(440, 1); }}, // on the simulated system
+        {"TagExists", [] { TagExists(nullptr); }},
+        {"GetDiscOnMsg", [] { GetDiscOnMsg(nullptr); }},
+        {"GetDiscOffMsg", [] { GetDiscOffMsg(nullptr); }},
+        {"ZtCntx32", [] { ZtCntx32(nullptr, 0, 0, 1, 1, nullptr, nullptr); }},
+        {"ZtCntx32Cleanup", [] { ZtCntx32Cleanup(); }},
+        {"SystemIsNT", [] { SystemIsNT(); }},
+        {"SetTagEU", [] { SetTagEU(nullptr, nullptr); }},
+        {"CreateFilenameFromDate", [] { CreateFilenameFromDate("dx", nullptr, nullptr, 0); }},
+        {"ZtShowWindowsTaskbar", [] { ZtShowWindowsTaskbar(); }},
+        {"ZtDllFree", [] { ZtDllFree(); }},
+        {"ZtDllInit", [] { ZtDllInit(); }},
     };
     // The taskbar export finds no taskbar here; its message box is answered at once.
     zt::platform::desktop_calls().message_box = [](zt::platform::WindowHandle, const char*,
@@ -117,20 +127,22 @@ TEST(CallFrame, EveryExportWithTheFrameRunsUnderTheLibrarysState)
     ModuleState caller{"caller"};
     ModuleState marker{"marker"};
     ModuleStateScope as_caller(caller);
-    for (const Export& export_call : exports) {
+    for (const TableRow& row : table) {
+        const auto call = calls.find(row.function);
+        ASSERT_NE(call, calls.end()) << row.function << " has no call here";
         {
             const ModuleStateScope mark(marker); // the thread then last switched away from it
         }
-        export_call.call();
+        call->second();
         EXPECT_EQ(last_state_switched_from(),
-                  export_call.framed ? &zt::frame::library_module_state() : &marker)
-            << export_call.name;
-        EXPECT_EQ(&current_module_state(), &caller) << export_call.name;
+                  row.framed ? &zt::frame::library_module_state() : &marker)
+            << row.function;
+        EXPECT_EQ(&current_module_state(), &caller) << row.function;
     }
     zt::platform::desktop_calls() = zt::platform::system_desktop_calls();
 }
 
-class RecordingApp : public zt::framework::CWinApp {
+class RecordingApp : public zt::mfc::CWinApp {
   public:
     explicit RecordingApp(bool starts) : starts_(starts) {}
     bool InitInstance() noexcept override
@@ -155,9 +167,9 @@ TEST(LibraryLifetime, LoadAndUnloadRunUnderTheLibraryStateAndRestoreTheCallers)
     ModuleStateScope as_loader(loader);
     RecordingApp app(true);
 
-    EXPECT_TRUE(zt::frame::attach(app));
+    EXPECT_TRUE(zt::library::attach(app));
     EXPECT_EQ(&current_module_state(), &loader);
-    zt::frame::detach(app);
+    zt::library::detach(app);
     EXPECT_EQ(&current_module_state(), &loader);
 
     const std::string library = zt::frame::library_module_state().name;
@@ -168,7 +180,7 @@ TEST(LibraryLifetime, LoadAndUnloadRunUnderTheLibraryStateAndRestoreTheCallers)
 TEST(LibraryLifetime, RefusedStartRunsTheExitStepAndFailsTheLoad)
 {
     RecordingApp app(false);
-    EXPECT_FALSE(zt::frame::attach(app));
+    EXPECT_FALSE(zt::library::attach(app));
     ASSERT_EQ(app.steps.size(), 2u);
     EXPECT_EQ(app.steps[1].rfind("exit", 0), 0u);
 }

@@ -1,8 +1,8 @@
 // zthost's commands over the native build's simulated system and desktop, in a
 // session against the built library (which shares them with this test).
 #include "dynamic_library.h"
-#include "platform/desktop_driver.h"
-#include "platform/system_driver.h"
+#include "platform/drivers/desktop_driver.h"
+#include "platform/drivers/system_driver.h"
 #include "script_runner.h"
 #include "system_commands.h"
 #include "test_environment.h"

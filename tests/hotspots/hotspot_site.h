@@ -4,8 +4,8 @@
 // hotspot, hook or replaced desktop call left behind.
 #pragma once
 
-#include "frame/library.h"
 #include "hotspots/hotspot_state.h"
+#include "library/application.h"
 #include "platform/desktop.h"
 #include "suite_environment.h"
 #include "tag_events.h"

@@ -2,7 +2,7 @@
 // child and parent windows, titles, other threads, and what it passes on.
 #include "hotspot_site.h"
 
-#include "hotspots/mouse_hook.h"
+#include "hotspots/hotspots.h"
 #include "tagport_standin.h"
 
 #include <atomic>

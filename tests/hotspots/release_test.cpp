@@ -95,7 +95,7 @@ TEST_F(Release, TheExitStepRemovesAHookStillInstalled)
 {
     ASSERT_EQ(ZtCntx32("Main", 0, 0, 50, 50, "Msg1", "a"), 1);
     events.take();
-    zt::frame::application().ExitInstance();
+    zt::library::application().ExitInstance();
     EXPECT_EQ(events.take(), (Texts{"give back Msg1", "shutdown"}));
     EXPECT_EQ(hotspot_state().hook.load(), nullptr);
     point_in_main(10, 10);

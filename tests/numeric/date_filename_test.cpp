@@ -1,7 +1,7 @@
 // CreateFilenameFromDate at fixed instants. Unless a case needs otherwise the
 // zone is "CET-1" (one hour east of UTC, no daylight saving), which the POSIX
 // C library and the Windows C runtime read alike.
-#include "frame/shared_result_buffer.h"
+#include "frame/result_buffers.h"
 #include "local_time_control.h"
 #include "suite_environment.h"
 #include "ztfunc32.h"

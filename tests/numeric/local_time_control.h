@@ -2,7 +2,7 @@
 // for the date-based file name tests.
 #pragma once
 
-#include "numeric/clock.h"
+#include "platform/local_time.h"
 #include "test_environment.h"
 
 #include <chrono>
@@ -26,11 +26,21 @@ class FixedNow {
   public:
     explicit FixedNow(std::int64_t instant)
     {
-        numeric::set_clock_for_testing([instant] { return instant; });
+        fixed_instant() = instant;
+        platform::local_time_calls().current_time_seconds = []() noexcept {
+            return fixed_instant();
+        };
     }
     FixedNow(const FixedNow&) = delete;
     FixedNow& operator=(const FixedNow&) = delete;
-    ~FixedNow() { numeric::set_clock_for_testing({}); }
+    ~FixedNow() { platform::local_time_calls() = platform::system_local_time_calls(); }
+
+  private:
+    static std::int64_t& fixed_instant()
+    {
+        static std::int64_t instant = 0;
+        return instant;
+    }
 };
 
 // Sets TZ for the life of the object ("" removes it), then restores it. The

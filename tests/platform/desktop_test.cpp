@@ -1,7 +1,7 @@
 // The desktop seam and its driver: windows, titles, coordinates, mouse hooks
 // and pointer moves, on the simulated desktop natively and on Wine's.
 #include "platform/desktop.h"
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 #include "test_desktop.h"
 
 #include <gtest/gtest.h>

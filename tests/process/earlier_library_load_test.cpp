@@ -48,7 +48,7 @@ TEST_F(EarlierLibraryLoad, RegistersAtLoadBindsTheLoggerAndUnregistersAtUnload)
     std::optional<zthost::DynamicLibrary> library(std::in_place, zt::test::earlier_library_path());
     ASSERT_TRUE(library->loaded()) << library->error();
     const std::string registered =
-        "ztHeap_Register(0, \"earlier/library_load.cpp\", 31) -> 1 [registration 1]\n";
+        "ztHeap_Register(0, \"library/earlier_load.cpp\", 31) -> 1 [registration 1]\n";
     EXPECT_EQ(heap_calls(), registered);
 
     // The first report after the load carries the name the load bound.
@@ -61,7 +61,7 @@ TEST_F(EarlierLibraryLoad, RegistersAtLoadBindsTheLoggerAndUnregistersAtUnload)
 
     library.reset();
     EXPECT_FALSE(zt::test::library_is_loaded(zt::test::earlier_library_path()));
-    EXPECT_EQ(heap_calls(), registered + "ztHeap_Unregister(\"earlier/library_load.cpp\", 44) "
+    EXPECT_EQ(heap_calls(), registered + "ztHeap_Unregister(\"library/earlier_load.cpp\", 44) "
                                          "[registration 1 ended]\n");
 }
 
@@ -98,8 +98,8 @@ TEST_F(EarlierLibraryLoad, ARefusedHeapRegistrationFailsTheLoad)
     EXPECT_EQ(entries[0].message, "ztHeap_Register failed!!");
     library.reset();
     // The unload tells the heap-tracking library all the same.
-    EXPECT_EQ(heap_calls(), "ztHeap_Register(0, \"earlier/library_load.cpp\", 31) -> 0\n"
-                            "ztHeap_Unregister(\"earlier/library_load.cpp\", 44) "
+    EXPECT_EQ(heap_calls(), "ztHeap_Register(0, \"library/earlier_load.cpp\", 31) -> 0\n"
+                            "ztHeap_Unregister(\"library/earlier_load.cpp\", 44) "
                             "[nothing registered]\n");
 }
 

@@ -2,7 +2,7 @@
 // test here runs in a process of its own (one CTest test per case).
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"
-#include "hotspots/mouse_hook.h"
+#include "hotspots/hotspots.h"
 #include "logger_log.h"
 #include "tag_site.h"
 #include "test_environment.h"

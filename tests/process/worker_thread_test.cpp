@@ -2,7 +2,7 @@
 // until the worker is done, and then goes: the tone workers of the library, and
 // the mechanism under them, with work the test holds for as long as it likes.
 #include "dynamic_library.h"
-#include "platform/system_driver.h"
+#include "platform/drivers/system_driver.h"
 #include "test_environment.h"
 #include "ztfunc32.h"
 

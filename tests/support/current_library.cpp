@@ -1,7 +1,7 @@
 // The current release's code in a test program: started as a host starts it,
 // by calling ZtDllInit before its scripts run, and holding the one shared
 // tag-access connection between calls.
-#include "frame/library.h"
+#include "library/application.h"
 #include "suite_environment.h"
 #include "tag_site.h"
 #include "tagport.h"

@@ -1,6 +1,6 @@
 #include "own_desktop.h"
 
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -2,7 +2,7 @@
 // set up, and the library is started as its host or loader starts it, which
 // binds the logger under the library's name.
 #include "logger_log.h"
-#include "platform/system_driver.h"
+#include "platform/drivers/system_driver.h"
 #include "suite_environment.h"
 #include "test_environment.h"
 

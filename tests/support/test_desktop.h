@@ -3,7 +3,7 @@
 // window a TestDesktop made is destroyed with it.
 #pragma once
 
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // The shutdown exports and SystemIsNT against the simulated system (on every
 // target: no test reaches the real ExitWindowsEx): the flags of each code, the
 // token and privilege steps, results by subtraction, reports on success only.
+#include "platform/drivers/system_driver.h"
 #include "platform/system_control.h"
-#include "platform/system_driver.h"
 #include "suite_environment.h"
 #include "ztfunc32.h"
 

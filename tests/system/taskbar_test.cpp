@@ -2,7 +2,7 @@
 // taskbar window, or shows its one message box and returns.
 #include "own_desktop.h"
 #include "platform/desktop.h"
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 #include "suite_environment.h"
 #include "test_desktop.h"
 #include "ztfunc32.h"

@@ -1,8 +1,8 @@
 // ZtBeep32 against the simulated system's tones: the call returns while its
 // tone still sounds, each call sounds its own tone, and off the NT line the two
 // warnings come first.
+#include "platform/drivers/system_driver.h"
 #include "platform/system_control.h"
-#include "platform/system_driver.h"
 #include "platform/tone.h"
 #include "suite_environment.h"
 #include "ztfunc32.h"

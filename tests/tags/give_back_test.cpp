@@ -2,7 +2,7 @@
 // the tag-access library says it is still active; the exit step gives back
 // every tag of the tag table whatever that answer, then shuts the shared
 // connection down. (tests/process covers the real unload.)
-#include "frame/library.h"
+#include "library/application.h"
 #include "tag_site.h"
 #include "tagport.h"
 #include "tags/shared_tags.h"
@@ -54,7 +54,7 @@ TEST(GiveBack, ExitStepGivesBackEveryTableTagWhateverItsStateThenShutsTheConnect
 {
     for (const bool active : {true, false}) {
         zt::test::TagSite site;
-        zt::frame::CZtFunc32_71App& app = zt::frame::application();
+        zt::library::CZtFunc32_71App& app = zt::library::application();
         zt::tags::SharedTags& shared = zt::tags::shared_tags();
         ASSERT_EQ(TagExists("Note"), 4); // opens the shared connection
         const TP_CONNECTION connection = shared.connection();

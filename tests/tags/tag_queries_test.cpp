@@ -1,5 +1,5 @@
 // Tag queries through the exports, against the tag-access stand-in.
-#include "frame/library.h"
+#include "library/application.h"
 #include "suite_environment.h"
 #include "tag_site.h"
 #include "tags/shared_tags.h"

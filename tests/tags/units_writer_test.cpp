@@ -1,6 +1,6 @@
 // SetTagEU through its export: the units field in tagname.x, and a fault at
 // each step of the writer, against the tag-access stand-in.
-#include "frame/library.h"
+#include "library/application.h"
 #include "platform/raw_file.h"
 #include "suite_environment.h"
 #include "tag_site.h"

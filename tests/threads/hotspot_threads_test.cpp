@@ -2,7 +2,7 @@
 // moves the pointer over the hotspots: the lock keeps them apart, the hook
 // never waits, and every tag write is one a hotspot could make. Run by the
 // thread sanitizer build as well, which must find nothing.
-#include "frame/library.h"
+#include "library/application.h"
 #include "tag_events.h"
 #include "tag_site.h"
 #include "test_desktop.h"

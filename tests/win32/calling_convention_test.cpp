@@ -4,7 +4,7 @@
 // the call (checked_call.S).
 #include "checked_call.h"
 #include "export_signature.h"
-#include "platform/desktop_driver.h"
+#include "platform/drivers/desktop_driver.h"
 #include "scratch_folder.h"
 #include "tagport.h"
 #include "test_environment.h"
@@ -40,10 +40,10 @@ struct ExportRow {
 };
 
 const ExportRow export_rows[] = {
-#define ZT_EXPORT_ROW(ordinal, function, name, cleanup, bytes)                                     \
+#define ZT_EXPORT(function, name, ordinal, earlier_ordinal, cleanup, bytes, framed)                \
     {ordinal, name, Convention::cleanup, bytes, ZT_SIGNATURE(function)},
-#include "expected_exports.inc"
-#undef ZT_EXPORT_ROW
+#include "exports.inc"
+#undef ZT_EXPORT
 };
 
 // Bits 11 to 13 of the x87 status word: the top of the register stack.
