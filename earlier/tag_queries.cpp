@@ -43,21 +43,19 @@ void put_record_message(const std::array<char, REB_RECORD_SIZE>& record, int off
 
 std::int32_t tag_exists(const char* tag_name) noexcept
 {
-    try {
-        return query_tag_type(tag_name);
-    } catch (const tags::TagFailure& failure) {
-        if (failure.code == tags::connect_failed) {
-            frame::report("TagExists: Unable to register tagport");
-            return tags::connect_failed;
-        }
-        return not_found;
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-        return tags::standard_exception;
-    } catch (...) {
-        frame::report("Unspecified Exception Caught in TagExists");
-        return tags::unspecified_exception;
-    }
+    return tags::handle_failures([&] { return query_tag_type(tag_name); },
+                                 [](std::int32_t code) {
+                                     if (code == tags::connect_failed) {
+                                         frame::report("TagExists: Unable to register tagport");
+                                         return tags::connect_failed;
+                                     }
+                                     return not_found;
+                                 },
+                                 tags::standard_exception,
+                                 [] {
+                                     frame::report("Unspecified Exception Caught in TagExists");
+                                     return tags::unspecified_exception;
+                                 });
 }
 
 const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept

@@ -25,21 +25,22 @@ void write_field(const char* tag_name, const char* text, std::int32_t field_offs
 
 std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset) noexcept
 {
-    try {
-        write_field(tag_name, text, field_offset);
-        return 0;
-    } catch (const tags::TagFailure& failure) {
-        // The codes are raised as the current release raises them; this
-        // release returns them positive.
-        tags::report_units_failure(failure.code);
-        return -failure.code;
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-        return tags::standard_exception;
-    } catch (...) {
-        frame::report("Unspecified Exception Caught in Function SetField");
-        return tags::unspecified_exception;
-    }
+    return tags::handle_failures(
+        [&] {
+            write_field(tag_name, text, field_offset);
+            return 0;
+        },
+        [](std::int32_t code) {
+            // The codes are raised as the current release raises them; this
+            // release returns them positive.
+            tags::report_units_failure(code);
+            return -code;
+        },
+        tags::standard_exception,
+        [] {
+            frame::report("Unspecified Exception Caught in Function SetField");
+            return tags::unspecified_exception;
+        });
 }
 
 } // namespace zt::earlier

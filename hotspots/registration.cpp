@@ -82,22 +82,23 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
                               std::int32_t width, std::int32_t height, const char* tag_name,
                               const char* value) noexcept
 {
-    try {
-        return register_hotspot_now(window_name, left, top, width, height, tag_name, value);
-    } catch (const tags::TagFailure& failure) {
-        if (failure.code == tags::connect_failed) {
-            frame::report("Failure: ZtCntx32 Func. - Unable to connect to Tagport.");
-            return cannot_connect;
-        }
-        frame::report("Failure: ZtCntx32 Func. - Unable to install specified context.");
-        return refused;
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-        return standard_exception;
-    } catch (...) {
-        frame::report("EXCEPTION: Caught in ZtCntx32() Function.");
-        return unspecified_exception;
-    }
+    return tags::handle_failures(
+        [&] {
+            return register_hotspot_now(window_name, left, top, width, height, tag_name, value);
+        },
+        [](std::int32_t code) {
+            if (code == tags::connect_failed) {
+                frame::report("Failure: ZtCntx32 Func. - Unable to connect to Tagport.");
+                return cannot_connect;
+            }
+            frame::report("Failure: ZtCntx32 Func. - Unable to install specified context.");
+            return refused;
+        },
+        standard_exception,
+        [] {
+            frame::report("EXCEPTION: Caught in ZtCntx32() Function.");
+            return unspecified_exception;
+        });
 }
 
 } // namespace zt::hotspots

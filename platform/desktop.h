@@ -4,8 +4,8 @@
 //        GetParent, SetWindowsHookExA(WH_MOUSE, procedure, no module, thread),
 //        CallNextHookEx, UnhookWindowsHookEx, GetLastError,
 //        SetForegroundWindow, MessageBoxA.
-// posix: the simulated desktop (platform/posix/simulated_desktop.h), which
-//        tests and zthost drive through platform/desktop_driver.h.
+// posix: the simulated desktop (platform/simulated/simulated_desktop.h), which
+//        tests and zthost drive through platform/drivers/desktop_driver.h.
 //
 // The calls go through a table that tests and benchmarks may replace entry by
 // entry (to make one of them fail, or to take the window manager out of a
@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The calling convention of procedures the window manager calls (CALLBACK).
 #if defined(_WIN32)
@@ -89,6 +90,44 @@ struct DesktopCalls {
 };
 
 const DesktopCalls& system_desktop_calls() noexcept;
+
+// Windows as those who make them see them (platform/drivers/desktop_driver.h):
+// the library never makes one.
+struct WindowSpec {
+    const char* class_name;
+    const char* title;
+    WindowHandle parent; // null: a top-level window
+    // The client area: screen coordinates for a top-level window, the parent's
+    // client coordinates for a child.
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t width;
+    std::int32_t height;
+};
+
+struct Rect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;  // outside
+    std::int32_t bottom; // outside
+};
+
+struct WindowInfo {
+    WindowHandle handle;
+    WindowHandle parent;
+    std::string class_name;
+    std::string title;
+    Rect client; // in screen coordinates
+};
+
+// A message box the simulated desktop recorded.
+struct MessageBoxRecord {
+    WindowHandle owner;
+    std::string text;
+    std::string caption;
+    std::uint32_t style;
+};
+
 DesktopCalls& desktop_calls() noexcept;
 
 } // namespace zt::platform

@@ -9,7 +9,7 @@
 // always calls through system_control_calls(). Under Wine the real
 // ExitWindowsEx ignores the shutdown privilege and ends every process of the
 // prefix, so no test may ever reach it: the tests put the simulated system in
-// its place (platform/system_driver.h).
+// its place (platform/drivers/system_driver.h).
 #pragma once
 
 #include <cstdint>

@@ -62,33 +62,36 @@ void read_disc_message(std::int32_t on_off, const char* tag_name)
 std::int32_t tag_exists(const char* tag_name) noexcept
 {
     frame::bind_logger(frame::library_module_name);
-    try {
-        return query_tag_type(tag_name);
-    } catch (const TagFailure& failure) {
-        report_tag_failure(failure.code);
-        return failure.code;
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-        return standard_exception;
-    } catch (...) {
-        frame::report("Unspecified Exception Caught in TagExists");
-        return unspecified_exception;
-    }
+    return handle_failures([&] { return query_tag_type(tag_name); },
+                           [](std::int32_t code) {
+                               report_tag_failure(code);
+                               return code;
+                           },
+                           standard_exception,
+                           [] {
+                               frame::report("Unspecified Exception Caught in TagExists");
+                               return unspecified_exception;
+                           });
 }
 
 const char* get_disc_message(std::int32_t on_off, const char* tag_name) noexcept
 {
-    try {
-        read_disc_message(on_off, tag_name);
-    } catch (const TagFailure& failure) {
-        report_tag_failure(failure.code);
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-    } catch (...) {
-        frame::put_message(
-            "EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
-    }
-    return frame::message_result().data();
+    const char* const result = frame::message_result().data();
+    return handle_failures(
+        [&] {
+            read_disc_message(on_off, tag_name);
+            return result;
+        },
+        [&](std::int32_t code) {
+            report_tag_failure(code);
+            return result;
+        },
+        result,
+        [&] {
+            frame::put_message(
+                "EXCEPTION: Caught in LPSTR GetDiscMessage(BOOL OnOff,LPSTR lpszTagname).");
+            return result;
+        });
 }
 
 } // namespace zt::tags

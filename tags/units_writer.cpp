@@ -30,19 +30,20 @@ void write_field(const char* tag_name, const char* text, std::int32_t field_offs
 std::int32_t set_field(const char* tag_name, const char* text, std::int32_t field_offset) noexcept
 {
     frame::bind_logger(frame::library_module_name);
-    try {
-        write_field(tag_name, text, field_offset);
-        return 0;
-    } catch (const TagFailure& failure) {
-        report_units_failure(failure.code);
-        return failure.code;
-    } catch (const std::exception& caught) {
-        frame::report_exception(caught);
-        return standard_exception;
-    } catch (...) {
-        frame::report("Unspecified Exception Caught in Function SetField");
-        return unspecified_exception;
-    }
+    return handle_failures(
+        [&] {
+            write_field(tag_name, text, field_offset);
+            return 0;
+        },
+        [](std::int32_t code) {
+            report_units_failure(code);
+            return code;
+        },
+        standard_exception,
+        [] {
+            frame::report("Unspecified Exception Caught in Function SetField");
+            return unspecified_exception;
+        });
 }
 
 } // namespace zt::tags

@@ -6,7 +6,7 @@
 //        children), real mouse input (SendInput), and the calling thread's
 //        message loop (PeekMessageA, DispatchMessageA), during which the window
 //        manager calls that thread's mouse hooks.
-// posix: the simulated desktop (platform/posix/simulated_desktop.h).
+// posix: the simulated desktop (platform/simulated/simulated_desktop.h).
 //
 // Windows belong to the thread that creates them; only that thread destroys
 // them, and only it sees their mouse messages, when it pumps its messages.
@@ -14,37 +14,17 @@
 
 #include "platform/desktop.h"
 
-#include <string>
 #include <vector>
 
 namespace zt::platform::driver {
 
-struct WindowSpec {
-    const char* class_name;
-    const char* title;
-    WindowHandle parent; // null: a top-level window
-    // The client area: screen coordinates for a top-level window, the parent's
-    // client coordinates for a child.
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t width;
-    std::int32_t height;
-};
-
-struct Rect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;  // outside
-    std::int32_t bottom; // outside
-};
-
-struct WindowInfo {
-    WindowHandle handle;
-    WindowHandle parent;
-    std::string class_name;
-    std::string title;
-    Rect client; // in screen coordinates
-};
+// The desktop's own types (platform/desktop.h), under the driver's names.
+using platform::Rect;
+using platform::WindowInfo;
+using platform::WindowSpec;
+#if !defined(_WIN32)
+using platform::MessageBoxRecord;
+#endif
 
 // A window owned by the calling thread, shown; null when it cannot be made.
 WindowHandle create_window(const WindowSpec& spec) noexcept;
@@ -74,12 +54,6 @@ WindowHandle foreground_window() noexcept;
 #if !defined(_WIN32)
 // Natively the message boxes are recorded, answered with IDOK (1) at once, and
 // collected here; on Windows they are real windows of the process.
-struct MessageBoxRecord {
-    WindowHandle owner;
-    std::string text;
-    std::string caption;
-    std::uint32_t style;
-};
 // None when they cannot be taken; they are then kept for the next call.
 std::vector<MessageBoxRecord> take_message_boxes() noexcept;
 #endif

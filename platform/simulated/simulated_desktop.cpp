@@ -38,7 +38,7 @@ bool equal_ignoring_case(const std::string& stored, const char* wanted)
                       [](char a, char b) { return ascii_lower(a) == ascii_lower(b); });
 }
 
-bool contains(const driver::Rect& rect, Point point)
+bool contains(const Rect& rect, Point point)
 {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
            point.y < rect.bottom;
@@ -213,12 +213,12 @@ int SimulatedDesktop::message_box(WindowHandle owner, const char* text, const ch
                                   std::uint32_t style)
 {
     const std::lock_guard lock(mutex_);
-    message_boxes_.push_back(driver::MessageBoxRecord{
-        owner, text != nullptr ? text : "", caption != nullptr ? caption : "Error", style});
+    message_boxes_.push_back(MessageBoxRecord{owner, text != nullptr ? text : "",
+                                              caption != nullptr ? caption : "Error", style});
     return answer_ok;
 }
 
-WindowHandle SimulatedDesktop::create_window(const driver::WindowSpec& spec)
+WindowHandle SimulatedDesktop::create_window(const WindowSpec& spec)
 {
     const std::lock_guard lock(mutex_);
     if (spec.parent != nullptr && window_of(spec.parent) == nullptr) {
@@ -228,8 +228,8 @@ WindowHandle SimulatedDesktop::create_window(const driver::WindowSpec& spec)
     window.class_name = spec.class_name != nullptr ? spec.class_name : "";
     window.title = spec.title != nullptr ? spec.title : "";
     window.parent = id_of(spec.parent);
-    window.placement = driver::Rect{spec.left, spec.top, spec.left + std::max(spec.width, 0),
-                                    spec.top + std::max(spec.height, 0)};
+    window.placement = Rect{spec.left, spec.top, spec.left + std::max(spec.width, 0),
+                            spec.top + std::max(spec.height, 0)};
     window.thread = current_thread();
     const std::uintptr_t id = next_window_++;
     windows_.emplace(id, std::move(window));
@@ -291,9 +291,9 @@ std::uintptr_t SimulatedDesktop::window_at(Point screen, std::uintptr_t parent) 
             continue;
         }
         const Point origin = client_origin(it->second);
-        const driver::Rect& placement = it->second.placement;
-        const driver::Rect client{origin.x, origin.y, origin.x + (placement.right - placement.left),
-                                  origin.y + (placement.bottom - placement.top)};
+        const Rect& placement = it->second.placement;
+        const Rect client{origin.x, origin.y, origin.x + (placement.right - placement.left),
+                          origin.y + (placement.bottom - placement.top)};
         if (contains(client, screen)) {
             return it->first;
         }
@@ -356,18 +356,17 @@ void SimulatedDesktop::pump_messages()
     }
 }
 
-std::vector<driver::WindowInfo> SimulatedDesktop::windows()
+std::vector<WindowInfo> SimulatedDesktop::windows()
 {
     const std::lock_guard lock(mutex_);
-    std::vector<driver::WindowInfo> listed;
+    std::vector<WindowInfo> listed;
     for (const auto& [id, window] : windows_) {
         const Point origin = client_origin(window);
-        listed.push_back(driver::WindowInfo{
+        listed.push_back(WindowInfo{
             handle_of<WindowHandle>(id), handle_of<WindowHandle>(window.parent), window.class_name,
             window.title,
-            driver::Rect{origin.x, origin.y,
-                         origin.x + (window.placement.right - window.placement.left),
-                         origin.y + (window.placement.bottom - window.placement.top)}});
+            Rect{origin.x, origin.y, origin.x + (window.placement.right - window.placement.left),
+                 origin.y + (window.placement.bottom - window.placement.top)}});
     }
     return listed;
 }
@@ -378,7 +377,7 @@ WindowHandle SimulatedDesktop::foreground_window()
     return handle_of<WindowHandle>(foreground_);
 }
 
-std::vector<driver::MessageBoxRecord> SimulatedDesktop::take_message_boxes()
+std::vector<MessageBoxRecord> SimulatedDesktop::take_message_boxes()
 {
     const std::lock_guard lock(mutex_);
     return std::exchange(message_boxes_, {});

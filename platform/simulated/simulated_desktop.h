@@ -28,7 +28,6 @@
 #pragma once
 
 #include "platform/desktop.h"
-#include "platform/drivers/desktop_driver.h"
 
 #include <deque>
 #include <map>
@@ -55,15 +54,15 @@ class SimulatedDesktop {
     int message_box(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
 
     // The driver's side.
-    WindowHandle create_window(const driver::WindowSpec& spec);
+    WindowHandle create_window(const WindowSpec& spec);
     bool destroy_window(WindowHandle window);
     bool set_window_title(WindowHandle window, const char* title);
     bool move_pointer(Point screen);
     Point pointer_position();
     void pump_messages();
-    std::vector<driver::WindowInfo> windows();
+    std::vector<WindowInfo> windows();
     WindowHandle foreground_window();
-    std::vector<driver::MessageBoxRecord> take_message_boxes();
+    std::vector<MessageBoxRecord> take_message_boxes();
 
     static ThreadId current_thread();
     static std::uint32_t last_error();
@@ -73,7 +72,7 @@ class SimulatedDesktop {
         std::string class_name;
         std::string title;
         std::uintptr_t parent = 0;
-        driver::Rect placement{}; // in the parent's client coordinates, or the screen's
+        Rect placement{}; // in the parent's client coordinates, or the screen's
         ThreadId thread = 0;
     };
     struct Hook {
@@ -100,7 +99,7 @@ class SimulatedDesktop {
     std::map<ThreadId, std::deque<MouseMessage>> queues_;
     Point pointer_{0, 0};
     std::uintptr_t foreground_ = 0;
-    std::vector<driver::MessageBoxRecord> message_boxes_;
+    std::vector<MessageBoxRecord> message_boxes_;
 };
 
 } // namespace zt::platform::simulated

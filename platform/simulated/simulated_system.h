@@ -1,7 +1,7 @@
 // The simulated system: the shutdown, token, version and tone calls of
 // Windows, reduced to what the library observes, recorded and never acted on.
 // One per process. Natively it is the system (in libztsystem.so, shared by the
-// library and whoever drives it through platform/system_driver.h); on Windows
+// library and whoever drives it through platform/drivers/system_driver.h); on Windows
 // the tests put it in place of the real calls, so that no test ever shuts
 // Wine's prefix down.
 //
