@@ -8,7 +8,9 @@ first column and the folders it may include in its last, each in backquotes
 (`anything`: no limit). A file belongs to the row of the longest folder that
 contains it. A quoted include is looked for beside the including file, from
 the top of the tree, in include/, and then among the files of the including
-file's own row.
+file's own row. The rows of the export table that the build makes
+(exports.inc, from library/exports.txt) count with include/: like
+ztfunc32.h they describe the exports to whoever calls them.
 
   check_layers.py SOURCE_DIR
 """
@@ -17,6 +19,8 @@ import sys
 from pathlib import Path
 
 SOURCE_SUFFIXES = {".c", ".cpp", ".h"}
+# Files the build makes, and the folder they count with.
+GENERATED = {"exports.inc": "include/exports.inc"}
 
 
 def layer_table(architecture_md):
@@ -58,6 +62,8 @@ def folder_of(path, rows):
 
 
 def resolve(root, including, name, own_files):
+    if name in GENERATED:
+        return GENERATED[name]
     candidates = [including.parent / name, root / name, root / "include" / name]
     for candidate in candidates:
         if candidate.is_file():

@@ -75,7 +75,7 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
 void clean_up_hotspots_at_unload() noexcept
 {
     // A hook that a refused registration installed goes too, though there is
-    // no hotspot to release: no hook procedure outlives the library.
+    // no hotspot to clean up: no hook procedure outlives the library.
     hotspots::remove_hook_at_exit(clean_up_hotspots);
 }
 

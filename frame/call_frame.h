@@ -3,9 +3,10 @@
 // How an export is built, and why nothing escapes one:
 //   - An export (declared with ZT_NOEXCEPT in ztfunc32.h) converts its
 //     arguments, runs its work through in_call_frame() and converts the result.
-//   - Its work is a noexcept function of the subsystem. The failure handling
-//     its Part gives (the tag functions' one handler per call, for instance) is
-//     the only place in the library that catches.
+//   - Its work is a noexcept function of the subsystem. The subsystem's own
+//     failure handling (the one handler per call of the tag and hotspot
+//     functions, tags::handle_failures) is the only place in the library that
+//     catches.
 //   - Everything the work calls outside the library reports failure by value:
 //     the platform seam (platform/*.h, all noexcept) and the host libraries,
 //     whose stand-ins catch in their own entry points.
@@ -13,9 +14,9 @@
 //
 // Both releases are built from the same export code. What differs is chosen
 // when a library is linked, by the one file that defines what this header
-// declares: frame/current_release.cpp (3.8.0.0: the frame makes the library's
-// module state current for the call) or earlier/earlier_release.cpp (3.7.0.0:
-// no frame at all).
+// declares: frame/linked_as_current.cpp (3.8.0.0: the frame makes the
+// library's module state current for the call) or earlier/linked_as_earlier.cpp
+// (3.7.0.0: no frame at all).
 #pragma once
 
 #include "mfc/module_state.h"

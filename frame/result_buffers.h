@@ -21,6 +21,7 @@ SharedResultBuffer& shared_result_buffer() noexcept;
 // The message result buffer in which GetDiscOnMsg and GetDiscOffMsg hand back
 // their text: 131 bytes, empty when the library loads, one per process. Each
 // call of either overwrites what the last one returned.
+
 // What the tag-access library may write into the buffer, terminator included.
 inline constexpr std::int32_t message_capacity = 131;
 

@@ -25,7 +25,7 @@ void clean_up_hotspots() noexcept
         taken = tags::shared_tags().take();
     }
     if (!remove_hook(state)) {
-        // The handle stays: the next release that finds hotspots tries again.
+        // The handle stays: the next cleanup that finds hotspots tries again.
         frame::report("CZtFunc32_71App::Ztcntx32Cleanup Failed with error 0x%0x",
                       platform::desktop_calls().last_error());
     }

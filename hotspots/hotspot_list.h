@@ -15,6 +15,7 @@ namespace zt::hotspots {
 // One hotspot: a rectangle of a window's client area, named by the window's
 // title, with the message tag that receives the value while the pointer is
 // inside.
+
 // Client coordinates; left and top are inside, right and bottom outside.
 struct Rect {
     std::int32_t left;
@@ -62,6 +63,7 @@ struct HotspotFields {
 // own (static, as the library's list is) and whose further records come from
 // the heap, appended at the tail (registration order) or put at the head
 // (newest first).
+
 // Heap records taken out of a list, freed when this goes.
 class DetachedRecords {
   public:

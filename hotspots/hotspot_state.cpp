@@ -13,11 +13,11 @@ constinit std::atomic<bool> in_service{false};
 // How long the exit step waits for the lock.
 constexpr std::uint32_t exit_patience_ms = 200;
 
-void remove_hook_before_leaving(HotspotState& state, ExitRelease release = nullptr) noexcept
+void remove_hook_before_leaving(HotspotState& state, ExitCleanup cleanup = nullptr) noexcept
 {
     const bool locked = state.lock.try_lock_for(exit_patience_ms);
-    if (release != nullptr) {
-        release(state);
+    if (cleanup != nullptr) {
+        cleanup(state);
     }
     if (locked) {
         state.lock.unlock();
@@ -77,12 +77,12 @@ bool remove_hook(HotspotState& state) noexcept
     return true;
 }
 
-void remove_hook_at_exit(ExitRelease release) noexcept
+void remove_hook_at_exit(ExitCleanup cleanup) noexcept
 {
     if (!in_service) {
         return; // gone with the statics, and its hook with it
     }
-    remove_hook_before_leaving(hotspot_state(), release);
+    remove_hook_before_leaving(hotspot_state(), cleanup);
 }
 
 } // namespace zt::hotspots

@@ -1,7 +1,7 @@
 // What the hotspot functions share: the registered hotspots, the current
 // hotspot, the installed mouse hook and the host thread.
 //
-// Registration and release change the hotspots, and the hook reads them,
+// Registration and cleanup change the hotspots, and the hook reads them,
 // under the state's lock, which each holds for a moment only (see
 // frame/spin_lock.h). The hook copies what its tag writes need and writes
 // after the lock, so a call that a tag write leads back into the library (a
@@ -40,14 +40,14 @@ HotspotState& hotspot_state() noexcept;
 // Removes the hook if one is installed; true when none is left.
 bool remove_hook(HotspotState& state) noexcept;
 
-// What a release gives back of the hotspots when the library is unloaded.
-using ExitRelease = void (*)(HotspotState& state) noexcept;
+// What the cleanup of the hotspots gives back when the library is unloaded.
+using ExitCleanup = void (*)(HotspotState& state) noexcept;
 
 // The library's exit step: waits a moment for the lock (at the end of the
-// process its holder may be gone), runs `release` (if any) under it, then
+// process its holder may be gone), runs `cleanup` (if any) under it, then
 // removes a hook that is still installed, so that no hook procedure outlives
 // the library. Nothing once the library's statics are gone, and their hook with
-// them. Without a release the hotspots stay until the statics go.
-void remove_hook_at_exit(ExitRelease release = nullptr) noexcept;
+// them. Without a cleanup the hotspots stay until the statics go.
+void remove_hook_at_exit(ExitCleanup cleanup = nullptr) noexcept;
 
 } // namespace zt::hotspots

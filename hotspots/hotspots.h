@@ -12,6 +12,7 @@ namespace zt::hotspots {
 // Registration of a hotspot (ZtCntx32): finds the host thread and installs the
 // mouse hook there, checks the arguments, opens the tag-access connection,
 // records the hotspot and activates its message tag into the tag table.
+
 // Results besides 1 (recorded).
 inline constexpr std::int32_t refused = -1;
 inline constexpr std::int32_t cannot_connect = -2;
@@ -22,7 +23,7 @@ std::int32_t register_hotspot(const char* window_name, std::int32_t left, std::i
                               std::int32_t width, std::int32_t height, const char* tag_name,
                               const char* value) noexcept;
 
-// Release of the hotspots (ZtCntx32Cleanup): frees the hotspots, removes the
+// Cleanup of the hotspots (ZtCntx32Cleanup): frees the hotspots, removes the
 // mouse hook, gives back the tags of the tag table and closes the connection.
 // With no hotspot registered it changes nothing.
 void clean_up_hotspots() noexcept;

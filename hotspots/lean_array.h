@@ -78,7 +78,7 @@ template <class T> class LeanArray {
         std::swap(capacity_, other.capacity_);
     }
     // Empties the array and gives its memory back.
-    void release() noexcept
+    void reset() noexcept
     {
         ::operator delete(data_);
         data_ = nullptr;

@@ -46,8 +46,10 @@ std::optional<Rect> checked_rect(const RefusalTexts& texts, std::string_view win
         refusal = texts.tag_name_too_long;
     } else if (value.size() > value_limit) {
         refusal = texts.value_too_long;
-    } else if (width > coordinate_max - left || height > coordinate_max - top) {
-        // A far corner beyond the coordinates lies off the screen as well.
+    }
+    // A far corner beyond the coordinates lies off the screen as well; that is
+    // asked only of arguments that passed every other check.
+    if (refusal == nullptr && (width > coordinate_max - left || height > coordinate_max - top)) {
         refusal = texts.off_screen;
     }
     if (refusal != nullptr) {

@@ -124,7 +124,7 @@ void WindowIndex::clear() noexcept
     for (Window* window : slots_) {
         delete window;
     }
-    slots_.release();
+    slots_.reset();
     count_ = 0;
 }
 

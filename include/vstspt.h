@@ -10,7 +10,7 @@
 #ifndef VSTSPT_H
 #define VSTSPT_H
 
-#include "ztapi.h"
+#include "hostapi.h"
 
 #include <stdint.h>
 
@@ -28,11 +28,11 @@ extern "C" {
 typedef uintptr_t REB_TAG; /* a tag reference; 0: none */
 
 /* The reference of the tag `name`, for REBGetRDB. */
-REB_TAG ZTAPI REBLookupTag(const char* name);
+REB_TAG HOSTAPI REBLookupTag(const char* name);
 /* Fills the REB_RECORD_SIZE bytes at `record`; non-zero when it did. */
-int32_t ZTAPI REBGetRDB(REB_TAG tag, void* record);
+int32_t HOSTAPI REBGetRDB(REB_TAG tag, void* record);
 /* Non-zero when the record read last is valid. */
-int32_t ZTAPI RDBOK(void);
+int32_t HOSTAPI RDBOK(void);
 
 #ifdef __cplusplus
 }

@@ -9,7 +9,7 @@
 #ifndef ZTHEAP_H
 #define ZTHEAP_H
 
-#include "ztapi.h"
+#include "hostapi.h"
 
 #include <stdint.h>
 
@@ -19,10 +19,10 @@ extern "C" {
 
 /* Registers the module whose source file is `source_file`; `reserved` is 0.
  * Fills `*registration` and answers non-zero, or answers 0 when it refuses. */
-int32_t ZTAPI ztHeap_Register(int32_t reserved, uint32_t* registration, const char* source_file,
-                              int32_t line);
+int32_t HOSTAPI ztHeap_Register(int32_t reserved, uint32_t* registration, const char* source_file,
+                                int32_t line);
 /* Ends the registration made under `source_file`. */
-void ZTAPI ztHeap_Unregister(const char* source_file, int32_t line);
+void HOSTAPI ztHeap_Unregister(const char* source_file, int32_t line);
 
 #ifdef __cplusplus
 }

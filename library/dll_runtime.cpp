@@ -100,7 +100,7 @@ extern "C" ExceptionGlobals* __cxa_get_globals_fast() noexcept
 
 namespace zt::library {
 
-void release_thread_runtime() noexcept
+void give_back_thread_runtime() noexcept
 {
     ThreadState* state = own_state();
     if (state == nullptr) {
@@ -114,7 +114,7 @@ void release_thread_runtime() noexcept
     std::free(state);
 }
 
-void release_runtime_at_unload(const void* reserved) noexcept
+void give_back_runtime_at_unload(const void* reserved) noexcept
 {
     if (reserved != nullptr) {
         return;

@@ -16,10 +16,10 @@
 namespace zt::library {
 
 // DLL_THREAD_DETACH.
-void release_thread_runtime() noexcept;
+void give_back_thread_runtime() noexcept;
 
 // DLL_PROCESS_DETACH, after the library's own unload step. At the end of the
 // process (`reserved` not null) nothing is given back: the process goes.
-void release_runtime_at_unload(const void* reserved) noexcept;
+void give_back_runtime_at_unload(const void* reserved) noexcept;
 
 } // namespace zt::library

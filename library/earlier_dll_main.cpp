@@ -21,10 +21,10 @@ extern "C" int __stdcall DllMain(void* instance, unsigned long reason, void* res
         return zt::library::load_earlier_release(instance) ? 1 : 0;
     case process_detach:
         zt::library::unload_earlier_release();
-        zt::library::release_runtime_at_unload(reserved);
+        zt::library::give_back_runtime_at_unload(reserved);
         return 1;
     case thread_detach:
-        zt::library::release_thread_runtime();
+        zt::library::give_back_thread_runtime();
         return 1;
     default:
         return 1;

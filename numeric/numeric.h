@@ -11,6 +11,7 @@ namespace zt::numeric {
 
 // Conversions between metric and US customary units, and between
 // temperature scales.
+
 // `value` in the from-unit of `family`, converted to the to-unit. -1 when the
 // value is not greater than 0 or a code lies outside 0 to 4; 0 when a code
 // names no unit of its system. Reports nothing.
@@ -28,6 +29,7 @@ double convert_temperature(double value, int from_code, int to_code) noexcept;
 
 // Plane areas and solid volumes. Bad dimensions give 0.0 and unknown shape
 // codes -1.0, each with a report; no valid area or volume is 0 or negative.
+
 // The library's value of pi; scripts' stored results were computed with it.
 inline constexpr double library_pi = 3.14159;
 
@@ -46,6 +48,7 @@ double geo_volume(double base, double height, double width, int shape) noexcept;
 
 // File names that carry a date: prefix, the date of today shifted by whole
 // days written in a short format of 'd', 'm' and 'y' letters, postfix.
+
 // Prefix, date part of today + `day_offset` days and postfix, cut to 131
 // characters, in the shared result buffer; returns that buffer. Null texts
 // count as empty.

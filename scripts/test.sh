@@ -59,7 +59,7 @@ check_tidy() {
     sed 's/ -fno-gnu-unique//g' build/native/compile_commands.json >"$database/compile_commands.json"
     local root
     root=$(printf '%s' "$PWD" | sed 's/[][\\.*^$+?(){}|]/\\&/g')
-    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(earlier|frame|framework|hotspots|numeric|platform|settings|system|tags)/"
+    run-clang-tidy-14 -p "$database" -j 2 -quiet "^$root/(earlier|frame|hotspots|library|mfc|numeric|platform|settings|system|tags)/"
 }
 
 stage "install missing packages" scripts/install-missing-packages.sh "${packages[@]}"

@@ -75,6 +75,7 @@ class TagName {
 };
 
 // What the library reads of a tag record owned by the tag-access library.
+
 // The tag's index in tagname.x: an unsigned 16-bit number in the record that
 // the tag handle points to.
 inline std::uint16_t tag_index(TP_TAG tag)

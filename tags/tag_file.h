@@ -20,6 +20,7 @@ PathBuffer tag_file_path();
 // The part of the engineering-units writer that both releases share: patching
 // a tag's units field in the host's tag-definition file "tagname.x", and the
 // reports of the writer's failure codes.
+
 // Offset of the 32-byte units field within a tag's 512-byte record.
 inline constexpr std::int32_t units_field_offset = 130;
 

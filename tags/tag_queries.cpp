@@ -1,4 +1,4 @@
-#include "tags/tag_queries.h"
+#include "tags/tags.h"
 
 #include "frame/error_report.h"
 #include "frame/logger_binding.h"

@@ -1,7 +1,6 @@
 // Exports of the tag functions: tag queries and the engineering-units writer.
 #include "frame/call_frame.h"
-#include "tags/tag_queries.h"
-#include "tags/units_writer.h"
+#include "tags/tags.h"
 #include "ztfunc32.h"
 
 using zt::frame::in_call_frame;

@@ -103,7 +103,7 @@ bool Connections::is_active(TP_CONNECTION connection, TP_TAG tag)
     return open != nullptr && open->record.activated != 0;
 }
 
-bool Connections::release(TP_CONNECTION connection, TP_TAG tag, bool activated)
+bool Connections::give_back(TP_CONNECTION connection, TP_TAG tag, bool activated)
 {
     std::lock_guard lock(mutex_);
     Connection* open = find(connection);

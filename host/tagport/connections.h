@@ -41,7 +41,7 @@ class Connections {
     std::int32_t type(TP_CONNECTION connection, TP_TAG tag);
     bool is_active(TP_CONNECTION connection, TP_TAG tag);
     // Frees a record made with the same `activate`; false when there is none.
-    bool release(TP_CONNECTION connection, TP_TAG tag, bool activated);
+    bool give_back(TP_CONNECTION connection, TP_TAG tag, bool activated);
     // Copies the text, cut to `capacity` bytes with its terminator.
     void get_message(TP_CONNECTION connection, TP_TAG tag, char* buffer, std::int32_t capacity);
     // The tag's name when the text was set; empty when nothing was.

@@ -148,7 +148,7 @@ TAGPORT_ENTRY int32_t TPAPI TagportIsActive(TP_CONNECTION connection, TP_TAG tag
 TAGPORT_ENTRY void TPAPI TagportDeactivate(TP_CONNECTION connection, TP_TAG tag)
 {
     tell_listener("TagportDeactivate");
-    answer(false, [&] { return connections().release(connection, tag, true); });
+    answer(false, [&] { return connections().give_back(connection, tag, true); });
     record([&] {
         return "TagportDeactivate(" + connection_argument(connection) + ", " + tag_argument(tag) +
                ")";
@@ -214,7 +214,7 @@ TAGPORT_ENTRY TP_TAG TPAPI TagportGetHandle(TP_CONNECTION connection, const char
 TAGPORT_ENTRY void TPAPI TagportFreeHandle(TP_CONNECTION connection, TP_TAG tag)
 {
     tell_listener("TagportFreeHandle");
-    answer(false, [&] { return connections().release(connection, tag, false); });
+    answer(false, [&] { return connections().give_back(connection, tag, false); });
     record([&] {
         return "TagportFreeHandle(" + connection_argument(connection) + ", " + tag_argument(tag) +
                ")";

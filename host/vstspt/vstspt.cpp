@@ -41,7 +41,7 @@ std::string message_argument(const void* record, int offset)
 
 extern "C" {
 
-VSTSPT_ENTRY REB_TAG ZTAPI REBLookupTag(const char* name)
+VSTSPT_ENTRY REB_TAG HOSTAPI REBLookupTag(const char* name)
 {
     try {
         const REB_TAG tag = vstspt::runtime_records().look_up(name);
@@ -52,7 +52,7 @@ VSTSPT_ENTRY REB_TAG ZTAPI REBLookupTag(const char* name)
     }
 }
 
-VSTSPT_ENTRY int32_t ZTAPI REBGetRDB(REB_TAG tag, void* record)
+VSTSPT_ENTRY int32_t HOSTAPI REBGetRDB(REB_TAG tag, void* record)
 {
     try {
         const bool filled =
@@ -68,7 +68,7 @@ VSTSPT_ENTRY int32_t ZTAPI REBGetRDB(REB_TAG tag, void* record)
     }
 }
 
-VSTSPT_ENTRY int32_t ZTAPI RDBOK(void)
+VSTSPT_ENTRY int32_t HOSTAPI RDBOK(void)
 {
     try {
         const bool valid = !standin::setting_is_on("VSTSPT_RDB_NOT_OK") &&

@@ -73,8 +73,8 @@ void journal(const std::string& line) noexcept
 
 extern "C" {
 
-ZTHEAP_ENTRY int32_t ZTAPI ztHeap_Register(int32_t reserved, uint32_t* registration,
-                                           const char* source_file, int32_t line)
+ZTHEAP_ENTRY int32_t HOSTAPI ztHeap_Register(int32_t reserved, uint32_t* registration,
+                                             const char* source_file, int32_t line)
 {
     try {
         const std::string call = "ztHeap_Register(" + std::to_string(reserved) + ", " +
@@ -93,7 +93,7 @@ ZTHEAP_ENTRY int32_t ZTAPI ztHeap_Register(int32_t reserved, uint32_t* registrat
     }
 }
 
-ZTHEAP_ENTRY void ZTAPI ztHeap_Unregister(const char* source_file, int32_t line)
+ZTHEAP_ENTRY void HOSTAPI ztHeap_Unregister(const char* source_file, int32_t line)
 {
     try {
         const std::uint32_t ended =

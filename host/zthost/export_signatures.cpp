@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace zthost {
 namespace {
@@ -48,18 +49,10 @@ template <class T> T argument(const Value& value)
     }
 }
 
-template <Convention C, class R, class... A> struct Pointer;
-template <class R, class... A> struct Pointer<Convention::caller, R, A...> {
-    using type = R(ZT_CALLER*)(A...);
-};
-template <class R, class... A> struct Pointer<Convention::callee, R, A...> {
-    using type = R(ZT_CALLEE*)(A...);
-};
-
-template <Convention C, class R, class... A, std::size_t... I>
+template <class Function, class R, class... A, std::size_t... I>
 CallResult call(void* address, const std::vector<Value>& arguments, std::index_sequence<I...>)
 {
-    const auto function = reinterpret_cast<typename Pointer<C, R, A...>::type>(address);
+    const auto function = reinterpret_cast<Function>(address);
     CallResult result;
     result.kind = result_kind<R>();
     if constexpr (std::is_void_v<R>) {
@@ -77,71 +70,64 @@ CallResult call(void* address, const std::vector<Value>& arguments, std::index_s
     return result;
 }
 
-template <Convention C, class R, class... A> ExportSignature row(std::string_view name)
+// The signature of the export `name` whose pointer type (as declared, with
+// its calling convention on 32-bit Windows) is `Function`.
+template <class Function, class R, class... A>
+ExportSignature row_of(std::string_view name, Convention convention, R (*)(A...) noexcept)
 {
     return {name,
             {parameter_type<A>()...},
             result_kind<R>(),
-            C,
+            convention,
             [](void* address, const std::vector<Value>& arguments) {
-                return call<C, R, A...>(address, arguments, std::index_sequence_for<A...>{});
+                return call<Function, R, A...>(address, arguments, std::index_sequence_for<A...>{});
             }};
 }
 
-using Real = float;
-using Int = std::int32_t;
-using Text = const char*;
-constexpr Convention caller = Convention::caller;
-constexpr Convention callee = Convention::callee;
+template <class Function> ExportSignature row(std::string_view name, Convention convention)
+{
+    return row_of<Function>(name, convention, Function{});
+}
 
-// Every export of the library; a build may lack some. PasteFunc is served by
-// the host itself, which supplies the buffer.
-const std::array<ExportSignature, 35> signatures{
-    row<caller, double, Real, Int, Int>("StdFromMetLinear"),
-    row<caller, double, Real, Int, Int>("MetFromStdLinear"),
-    row<caller, double, Real, Int, Int>("StdFromMetFluid"),
-    row<caller, double, Real, Int, Int>("MetFromStdFluid"),
-    row<caller, double, Real, Int, Int>("StdFromMetWeight"),
-    row<caller, double, Real, Int, Int>("MetFromStdWeight"),
-    row<caller, double, Real, Int, Int>("ConvertTemp"),
-    row<caller, double, Real, Real, Int>("GeoArea"),
-    row<caller, double, Real, Int>("GeoEqualSideArea"),
-    row<caller, double, Real, Real, Real, Int>("GeoVolume"),
-    row<caller, Int, Text, Text, Text, Text>("INIWriteString"),
-    row<caller, Text, Text, Text, Text>("INIReadString"),
-    row<caller, Int, Text, Text, Text, Int>("INIWriteInteger"),
-    row<caller, Int, Text, Text, Text>("INIReadInteger"),
-    row<caller, Int, Int, Int, Int>("STATXSetStartDate"),
-    row<caller, Int, Int, Int, Int>("STATXSetEndDate"),
-    row<caller, Int, Int, Int, Int>("STATXSetStartTime"),
-    row<caller, Int, Int, Int, Int>("STATXSetEndTime"),
-    row<caller, Int, Text>("STATXSetProduct"),
-    row<caller, Int, Text>("STATXSetDataset"),
-    row<caller, Int, Text>("STATXSetOutputFile"),
-    row<caller, Int, Int>("ZtShutDownWinNT40"),
-    row<caller, Int, Int>("ZtShutDownWin95"),
-    row<caller, void, Int, Int>("ZtBeep32"),
-    row<caller, Int, Text>("TagExists"),
-    row<callee, Text, Text>("GetDiscOnMsg"),
-    row<callee, Text, Text>("GetDiscOffMsg"),
-    row<caller, Int, Text, Int, Int, Int, Int, Text, Text>("ZtCntx32"),
-    row<caller, void>("ZtCntx32Cleanup"),
-    row<caller, Int>("SystemIsNT"),
-    row<caller, Int, Text, Text>("SetTagEU"),
-    row<caller, Text, Text, Text, Text, Int>("CreateFilenameFromDate"),
-    row<caller, void>("ZtShowWindowsTaskbar"),
-    row<callee, void>("ZtDllFree"),
-    row<callee, void>("ZtDllInit"),
-};
+template <class Function>
+void add_row(std::vector<ExportSignature>& rows, std::string_view name, Convention convention)
+{
+    rows.push_back(row<Function>(name, convention));
+}
+
+// PasteFunc is served by the host itself, which supplies the buffer.
+template <>
+void add_row<decltype(&::PasteFunc)>(std::vector<ExportSignature>&, std::string_view, Convention)
+{
+}
+
+// Every export of the export table, as include/ztfunc32.h declares it; a build
+// may lack some.
+const std::vector<ExportSignature> signatures = [] {
+    std::vector<ExportSignature> rows;
+#define ZT_EXPORT(function, name, ordinal, earlier_ordinal, cleanup, bytes, framed)                \
+    add_row<decltype(&::function)>(rows, #function, Convention::cleanup);
+#include "exports.inc"
+#undef ZT_EXPORT
+    return rows;
+}();
 
 // The earlier release (3.7.0.0) leaves every export's arguments to the caller,
 // also these two.
+using EarlierDiscMessage = const char*(ZT_CALLER*)(const char*) noexcept;
 const std::array<ExportSignature, 2> earlier_signatures{
-    row<caller, Text, Text>("GetDiscOnMsg"),
-    row<caller, Text, Text>("GetDiscOffMsg"),
+    row<EarlierDiscMessage>("GetDiscOnMsg", Convention::caller),
+    row<EarlierDiscMessage>("GetDiscOffMsg", Convention::caller),
 };
 
 } // namespace
+
+Release detect_release(const DynamicLibrary& library)
+{
+    const bool has_init = library.entry_point("ZtDllInit") != nullptr ||
+                          library.entry_point("_ZtDllInit@0") != nullptr;
+    return has_init ? Release::current : Release::earlier;
+}
 
 const ExportSignature* find_signature(std::string_view name, Release release)
 {

@@ -2,6 +2,7 @@
 // types, its result type and its calling convention, and how to call it.
 #pragma once
 
+#include "dynamic_library.h"
 #include "script_value.h"
 
 #include <optional>
@@ -34,6 +35,10 @@ struct ExportSignature {
     // Calls the export at `address` with arguments already checked against `parameters`.
     CallResult (*invoke)(void* address, const std::vector<Value>& arguments);
 };
+
+// Which release a loaded library is: only the current one (3.8.0.0) exports
+// ZtDllInit, on 32-bit Windows as "_ZtDllInit@0".
+Release detect_release(const DynamicLibrary& library);
 
 // The signature of `name` as the given release exports it; null for a name
 // that no release exports.

@@ -1,7 +1,6 @@
 #include "script_runner.h"
 
 #include "export_signatures.h"
-#include "library_release.h"
 #include "ztfunc32.h"
 
 #include <cstdint>
@@ -54,7 +53,7 @@ std::string signature_text(const ExportSignature& signature)
 } // namespace
 
 ScriptRunner::ScriptRunner(const DynamicLibrary& library, std::ostream& out, std::ostream& err)
-    : library_(library), release_(release_of(library)), out_(out), err_(err)
+    : library_(library), release_(detect_release(library)), out_(out), err_(err)
 {
     add_command("echo", "print the rest of the line",
                 [](const std::string& arguments, std::ostream& out) {

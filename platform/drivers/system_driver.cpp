@@ -68,9 +68,9 @@ void hold_tones() noexcept
     SimulatedSystem::instance().hold_tones();
 }
 
-void release_tones() noexcept
+void end_tones() noexcept
 {
-    SimulatedSystem::instance().release_tones();
+    SimulatedSystem::instance().end_tones();
 }
 
 std::uint32_t last_version_record_size() noexcept

@@ -27,9 +27,9 @@ void set_platform(std::uint32_t platform_id) noexcept;
 void fail_version_reads() noexcept;
 void refuse_process_token() noexcept;
 void refuse_shutdown() noexcept;
-// Tones sound until release_tones(): Beep blocks the thread that sounds one.
+// Tones sound until end_tones(): Beep blocks the thread that sounds one.
 void hold_tones() noexcept;
-void release_tones() noexcept;
+void end_tones() noexcept;
 
 // The size field of the version record that the latest version read was given
 // (148 for OSVERSIONINFOA; Windows takes 156, OSVERSIONINFOEXA, as well); 0

@@ -181,7 +181,7 @@ void SimulatedSystem::hold_tones()
     tones_held_ = true;
 }
 
-void SimulatedSystem::release_tones()
+void SimulatedSystem::end_tones()
 {
     const std::lock_guard lock(mutex_);
     tones_held_ = false;

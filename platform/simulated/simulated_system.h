@@ -65,7 +65,7 @@ class SimulatedSystem {
     void refuse_process_token();
     void refuse_shutdown();
     void hold_tones();
-    void release_tones();
+    void end_tones();
     // The calls recorded since the last take, once at least `count` are there
     // or `timeout` has passed.
     std::vector<std::string> take_calls(std::size_t count, std::chrono::milliseconds timeout);

@@ -1,7 +1,6 @@
 // The try-out host: its script syntax, and sessions against the built library.
 #include "dynamic_library.h"
 #include "export_signatures.h"
-#include "library_release.h"
 #include "script_parser.h"
 #include "script_runner.h"
 #include "script_value.h"
@@ -144,7 +143,7 @@ TEST(ZthostBuild, LoadsEitherRelease)
                                zthost::Convention::caller, "GeoArea( 2, 0, 3 ) -> 12.56636\n"}}) {
         zthost::DynamicLibrary library(c.path);
         ASSERT_TRUE(library.loaded()) << c.path << ": " << library.error();
-        EXPECT_EQ(zthost::release_of(library), c.release) << c.path;
+        EXPECT_EQ(zthost::detect_release(library), c.release) << c.path;
         for (const char* name : {"GetDiscOnMsg", "GetDiscOffMsg"}) {
             EXPECT_EQ(zthost::find_signature(name, c.release)->convention,
                       c.disc_message_convention)

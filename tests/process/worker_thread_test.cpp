@@ -111,7 +111,7 @@ TEST(ToneWorker, KeepsItsLibraryLoadedUntilTheToneHasEnded)
     ASSERT_EQ(driver::take_calls(1, 10s), std::vector<std::string>{"Beep 440 1000"});
     library.reset();
     EXPECT_TRUE(zt::test::library_is_loaded(path));
-    driver::release_tones();
+    driver::end_tones();
     EXPECT_TRUE(driver::wait_for_workers(10s));
 #endif
     EXPECT_TRUE(unloaded_within(path, 10s));

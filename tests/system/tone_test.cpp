@@ -74,7 +74,7 @@ class Tone : public testing::Test {
     }
     void TearDown() override
     {
-        driver::release_tones();
+        driver::end_tones();
         driver::simulate();
     }
     static Lines reports() { return zt::test::suite_log().take_new_messages(); }
@@ -86,7 +86,7 @@ TEST_F(Tone, ReturnsAtOnceWhileItsToneSoundsOnAWorker)
     auto call = std::async(std::launch::async, [] { ZtBeep32(440, 1000); });
     const bool returned = call.wait_for(10s) == std::future_status::ready;
     const Lines tones = driver::take_calls(1, 10s); // the worker is inside Beep
-    driver::release_tones();
+    driver::end_tones();
 
     EXPECT_TRUE(returned) << "ZtBeep32 waited for its tone";
     EXPECT_EQ(tones, Lines{"Beep 440 1000"});

@@ -7,9 +7,9 @@ namespace {
 using zt::hotspots::hotspot_state;
 using zt::test::Texts;
 
-using Release = zt::test::HotspotSite;
+using Cleanup = zt::test::HotspotSite;
 
-TEST_F(Release, WithNoHotspotNothingChangesNotEvenTheHookOrAConnection)
+TEST_F(Cleanup, WithNoHotspotNothingChangesNotEvenTheHookOrAConnection)
 {
     EXPECT_EQ(ZtCntx32("Main", -1, 0, 10, 10, "Msg1", "v"), -1); // installs the hook
     EXPECT_EQ(TagExists("Msg1"), 4);                             // opens the connection
@@ -22,7 +22,7 @@ TEST_F(Release, WithNoHotspotNothingChangesNotEvenTheHookOrAConnection)
     EXPECT_EQ(reports(), Texts{});
 }
 
-TEST_F(Release, GivesBackEachTagOnceThenClosesAndTheNextRegistrationStartsAfresh)
+TEST_F(Cleanup, GivesBackEachTagOnceThenClosesAndTheNextRegistrationStartsAfresh)
 {
     ASSERT_EQ(ZtCntx32("Main", 0, 0, 10, 10, "Msg2", "a"), 1);
     ASSERT_EQ(ZtCntx32("Main", 20, 0, 10, 10, "Msg1", "b"), 1);
@@ -60,7 +60,7 @@ std::uint32_t access_denied() noexcept
     return zt::platform::error_access_denied;
 }
 
-TEST_F(Release, AFailedHookRemovalIsReportedAndLeavesNoFreedHotspotCurrent)
+TEST_F(Cleanup, AFailedHookRemovalIsReportedAndLeavesNoFreedHotspotCurrent)
 {
     ASSERT_EQ(ZtCntx32("Main", 0, 0, 50, 50, "Msg1", "a"), 1);
     point_in_main(10, 10);
@@ -91,7 +91,7 @@ TEST_F(Release, AFailedHookRemovalIsReportedAndLeavesNoFreedHotspotCurrent)
     EXPECT_EQ(hotspot_state().hook.load(), nullptr);
 }
 
-TEST_F(Release, TheExitStepRemovesAHookStillInstalled)
+TEST_F(Cleanup, TheExitStepRemovesAHookStillInstalled)
 {
     ASSERT_EQ(ZtCntx32("Main", 0, 0, 50, 50, "Msg1", "a"), 1);
     events.take();
