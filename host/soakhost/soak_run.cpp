@@ -33,12 +33,12 @@ using zt::platform::Point;
 namespace driver = zt::platform::driver;
 
 constexpr std::chrono::seconds stall_limit{20};
-constexpr std::chrono::seconds release_interval{15};
+constexpr std::chrono::seconds cleanup_interval{15};
 constexpr std::chrono::milliseconds registration_pause{2};
 // How often a tag write runs a script, and how many of those scripts come
-// between two that release the hotspots.
+// between two that clean the hotspots up.
 constexpr std::chrono::milliseconds script_interval{200};
-constexpr int scripts_per_release = 25;
+constexpr int scripts_per_cleanup = 25;
 constexpr int consult_every = 8;
 constexpr int ini_files = 3;
 
@@ -95,7 +95,7 @@ class UiConsults {
     bool stopped_ = false;
 };
 
-// The registrar asks the UI thread to let the pointer rest while it releases
+// The registrar asks the UI thread to let the pointer rest while it cleans up
 // and registers the hotspots again; the resting UI thread goes on serving.
 class RestGate {
   public:
@@ -171,8 +171,8 @@ class PointerModel {
         current_ = hit;
         return writes;
     }
-    // Released: no hotspot until all are registered again, and none current.
-    void released()
+    // Cleaned up: no hotspot until all are registered again, and none current.
+    void cleaned_up()
     {
         registered_ = false;
         current_.reset();
@@ -249,13 +249,13 @@ class SoakRun {
     std::atomic<std::uint64_t> calls_{0};
     std::atomic<std::uint64_t> writes_{0};
     std::uint64_t scripts_in_writes_ = 0;
-    std::atomic<std::uint64_t> releases_{0};
+    std::atomic<std::uint64_t> cleanups_{0};
 
     // The UI thread's: the writes of the current move, the script a write
-    // runs, and whether a release happened in a write.
+    // runs, and whether a cleanup happened in a write.
     std::vector<Write> observed_;
     std::function<void()> armed_;
-    bool released_in_write_ = false;
+    bool cleaned_up_in_write_ = false;
     std::map<std::string, std::string> last_texts_;
 
     // The script thread's: what it wrote where.
@@ -395,8 +395,8 @@ void SoakRun::run_handed(const std::function<void()>& script)
 void SoakRun::arm_script(int number, const Hotspot& hotspot)
 {
     const Exports& call = *library_;
-    const bool releases = !library_.earlier() && number % scripts_per_release == 0;
-    const int kind = releases ? 6 + number / scripts_per_release % 2 : number % 5;
+    const bool cleans_up = !library_.earlier() && number % scripts_per_cleanup == 0;
+    const int kind = cleans_up ? 6 + number / scripts_per_cleanup % 2 : number % 5;
     armed_ = [this, kind, hotspot, &call] {
         ++scripts_in_writes_;
         const auto expect = [this](std::int32_t result, std::int32_t wanted, const char* what) {
@@ -423,11 +423,11 @@ void SoakRun::arm_script(int number, const Hotspot& hotspot)
             break;
         case 6:
             call.ZtCntx32Cleanup();
-            released_in_write_ = true;
+            cleaned_up_in_write_ = true;
             break;
         default:
             run_handed([&] { call.ZtCntx32Cleanup(); });
-            released_in_write_ = true;
+            cleaned_up_in_write_ = true;
             break;
         }
     };
@@ -468,7 +468,7 @@ void SoakRun::pointer_tour()
         ++ui_steps_;
         consults_.serve();
         if (rest_.rest_if_asked(consults_)) {
-            model_.released();
+            model_.cleaned_up();
             model_.registered_again();
             continue;
         }
@@ -486,9 +486,9 @@ void SoakRun::pointer_tour()
             next_script = Clock::now() + script_interval;
         }
         move_and_check(target);
-        if (std::exchange(released_in_write_, false)) {
-            ++releases_;
-            model_.released();
+        if (std::exchange(cleaned_up_in_write_, false)) {
+            ++cleanups_;
+            model_.cleaned_up();
             if (register_all(ui_steps_)) {
                 model_.registered_again();
             }
@@ -503,19 +503,19 @@ void SoakRun::registrar()
 {
     consults_ui = true;
     std::mt19937 random(777);
-    auto next_release = Clock::now() + release_interval;
+    auto next_cleanup = Clock::now() + cleanup_interval;
     for (std::uint64_t round = 1; !stop_; ++round, ++registrar_rounds_) {
         const Exports& call = *library_;
-        if (!library_.earlier() && Clock::now() >= next_release) {
+        if (!library_.earlier() && Clock::now() >= next_cleanup) {
             rest_.request_rest();
             call.ZtCntx32Cleanup();
-            ++releases_;
+            ++cleanups_;
             if (call.TagExists("Msg1") != 4) {
-                verdict_.fail("TagExists after a release did not find Msg1");
+                verdict_.fail("TagExists after a cleanup did not find Msg1");
             }
             register_all(registrar_rounds_);
             rest_.end_rest();
-            next_release = Clock::now() + release_interval;
+            next_cleanup = Clock::now() + cleanup_interval;
             continue;
         }
         const Hotspot hotspot{static_cast<int>(random() % hotspot_count)};
@@ -713,7 +713,7 @@ int SoakRun::run()
     verdict_.check_flat(samples_, options_.seconds);
     std::cout << "soak: " << options_.seconds << " s, " << moves_ << " pointer moves, " << writes_
               << " tag writes checked, " << calls_ << " calls, " << scripts_in_writes_
-              << " scripts run in a tag write, " << releases_ << " releases\n";
+              << " scripts run in a tag write, " << cleanups_ << " cleanups\n";
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
         driver::destroy_window(*it);
     }

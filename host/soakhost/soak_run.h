@@ -7,9 +7,9 @@
 //     against the leave and enter writes it must give. Now and then a tag
 //     write runs a script at once, on the UI thread or on a script thread the
 //     UI thread waits for: a registration, a refused one, a tag query, a
-//     release (after which every hotspot is registered again).
+//     cleanup (after which every hotspot is registered again).
 //   Registrar thread: a hotspot registered again in place every 2 ms, refused
-//     registrations, and every so often the hotspots released
+//     registrations, and every so often the hotspots cleaned up
 //     (ZtCntx32Cleanup) and registered again while the pointer rests.
 //   Script thread: every other family with valid and bad input (numeric, INI
 //     files, statistics-export settings, tag queries and SetTagEU, PasteFunc,
