@@ -70,10 +70,8 @@ CallResult call(void* address, const std::vector<Value>& arguments, std::index_s
     return result;
 }
 
-// The signature of the export `name` whose pointer type (as declared, with
-// its calling convention on 32-bit Windows) is `Function`.
 template <class Function, class R, class... A>
-ExportSignature row_of(std::string_view name, Convention convention, R (*)(A...) noexcept)
+ExportSignature signature_of(std::string_view name, Convention convention)
 {
     return {name,
             {parameter_type<A>()...},
@@ -83,6 +81,22 @@ ExportSignature row_of(std::string_view name, Convention convention, R (*)(A...)
                 return call<Function, R, A...>(address, arguments, std::index_sequence_for<A...>{});
             }};
 }
+
+// The signature of the export `name` whose pointer type (as declared, with
+// its calling convention on 32-bit Windows, where the two differ) is
+// `Function`.
+template <class Function, class R, class... A>
+ExportSignature row_of(std::string_view name, Convention convention, R(ZT_CALLER*)(A...) noexcept)
+{
+    return signature_of<Function, R, A...>(name, convention);
+}
+#if defined(_WIN32) && !defined(_WIN64)
+template <class Function, class R, class... A>
+ExportSignature row_of(std::string_view name, Convention convention, R(ZT_CALLEE*)(A...) noexcept)
+{
+    return signature_of<Function, R, A...>(name, convention);
+}
+#endif
 
 template <class Function> ExportSignature row(std::string_view name, Convention convention)
 {

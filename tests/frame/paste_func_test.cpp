@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -86,6 +87,20 @@ TEST(PasteFunc, EveryFunctionGetsItsTemplateWithTheFirstParameterMarked)
         EXPECT_EQ(pasted.text, std::string(row.name) + row.parameters);
         EXPECT_EQ(pasted.result, end * 65536 + start) << row.name;
         EXPECT_EQ(pasted.marked(), row.marked) << row.name;
+    }
+    // Every script function of the export table has its row here: only
+    // PasteFunc and the logger's exports have no template.
+    const std::string exported[] = {
+#define ZT_EXPORT(function, name, ordinal, earlier_ordinal, cleanup, bytes, framed) #function,
+#include "exports.inc"
+#undef ZT_EXPORT
+    };
+    for (const std::string& function : exported) {
+        const bool has_row = std::any_of(std::begin(rows), std::end(rows),
+                                         [&](const Row& row) { return function == row.name; });
+        EXPECT_EQ(has_row,
+                  function != "PasteFunc" && function != "ZtDllInit" && function != "ZtDllFree")
+            << function;
     }
 }
 
