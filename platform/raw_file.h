@@ -16,9 +16,17 @@
 namespace zt::platform {
 
 // The file a Windows path names on this machine: the path itself on Windows,
-// natively the emulation's mapping of it (a stand-in of the host's finds its
-// files with it).
+// natively the emulation's mapping of it. For the stand-ins of the host's,
+// which find their files with it; the library opens files by Windows path.
+// (Inline on Windows, so that no standard string comes into the DLL.)
+#if defined(_WIN32)
+inline std::string local_file_name(const std::string& windows_path)
+{
+    return windows_path;
+}
+#else
 std::string local_file_name(const std::string& windows_path);
+#endif
 
 using RawFileHandle = std::intptr_t;
 inline constexpr RawFileHandle invalid_raw_file = -1; // HFILE_ERROR

@@ -42,9 +42,4 @@ const RawFileCalls& system_raw_file_calls() noexcept
     return system_calls;
 }
 
-std::string local_file_name(const std::string& windows_path)
-{
-    return windows_path;
-}
-
 } // namespace zt::platform
