@@ -348,15 +348,15 @@ class Model {
         const std::uint8_t kind = in_.byte();
         const std::optional<driver::WindowInfo> parent = (kind & 1) != 0 ? window() : std::nullopt;
         const std::string title = in_.text();
-        const driver::WindowSpec spec{(kind & 2) != 0 ? host_class : "Panel",
-                                      title.c_str(),
-                                      parent ? parent->handle : nullptr,
-                                      screen_coordinate(),
-                                      screen_coordinate(),
-                                      screen_coordinate(),
-                                      screen_coordinate()};
+        const driver::WindowRequest request{(kind & 2) != 0 ? host_class : "Panel",
+                                            title.c_str(),
+                                            parent ? parent->handle : nullptr,
+                                            screen_coordinate(),
+                                            screen_coordinate(),
+                                            screen_coordinate(),
+                                            screen_coordinate()};
         if (driver::windows().size() < 12) {
-            driver::create_window(spec);
+            driver::create_window(request);
         }
     }
 

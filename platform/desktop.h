@@ -93,7 +93,7 @@ const DesktopCalls& system_desktop_calls() noexcept;
 
 // Windows as those who make them see them (platform/drivers/desktop_driver.h):
 // the library never makes one.
-struct WindowSpec {
+struct WindowRequest {
     const char* class_name;
     const char* title;
     WindowHandle parent; // null: a top-level window

@@ -17,7 +17,7 @@ using PathBuffer = std::array<char, path_capacity>;
 // TagFailure{path_too_long} when the path does not fit the buffer.
 PathBuffer tag_file_path();
 
-// The part of the engineering-units writer that both releases share: patching
+// What both releases share of the engineering-units writer: patching
 // a tag's units field in the host's tag-definition file "tagname.x", and the
 // reports of the writer's failure codes.
 

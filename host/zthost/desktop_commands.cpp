@@ -120,9 +120,9 @@ std::string DesktopSession::make_window(const std::string& arguments, bool child
         parent = found->handle;
     }
     const std::string& title = (*words)[count - 5];
-    const WindowHandle made =
-        driver::create_window(driver::WindowSpec{child ? "ZthostChild" : "Scenehall", title.c_str(),
-                                                 parent, box[0], box[1], box[2], box[3]});
+    const WindowHandle made = driver::create_window(
+        driver::WindowRequest{child ? "ZthostChild" : "Scenehall", title.c_str(), parent, box[0],
+                              box[1], box[2], box[3]});
     if (made == nullptr) {
         return "cannot create the window " + title;
     }

@@ -21,13 +21,13 @@ namespace zt::platform::driver {
 // The desktop's own types (platform/desktop.h), under the driver's names.
 using platform::Rect;
 using platform::WindowInfo;
-using platform::WindowSpec;
+using platform::WindowRequest;
 #if !defined(_WIN32)
 using platform::MessageBoxRecord;
 #endif
 
 // A window owned by the calling thread, shown; null when it cannot be made.
-WindowHandle create_window(const WindowSpec& spec) noexcept;
+WindowHandle create_window(const WindowRequest& request) noexcept;
 // Destroys a window of the calling thread and its children.
 bool destroy_window(WindowHandle window) noexcept;
 bool set_window_title(WindowHandle window, const char* title) noexcept;

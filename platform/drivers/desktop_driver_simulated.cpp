@@ -6,10 +6,10 @@ namespace zt::platform::driver {
 
 using simulated::SimulatedDesktop;
 
-WindowHandle create_window(const WindowSpec& spec) noexcept
+WindowHandle create_window(const WindowRequest& request) noexcept
 {
     try {
-        return SimulatedDesktop::instance().create_window(spec);
+        return SimulatedDesktop::instance().create_window(request);
     } catch (...) {
         return nullptr;
     }

@@ -71,20 +71,20 @@ std::string window_title(HWND window)
 
 } // namespace
 
-WindowHandle create_window(const WindowSpec& spec) noexcept
+WindowHandle create_window(const WindowRequest& request) noexcept
 {
-    if (spec.class_name == nullptr || !register_class(spec.class_name)) {
+    if (request.class_name == nullptr || !register_class(request.class_name)) {
         return nullptr;
     }
     // A top-level window is shown without being activated: Wine's X11 driver
     // leaves such a window to itself instead of to a window manager, which
     // under Xvfb there is none of (destroying a managed one waits 2 s for it).
-    const bool child = spec.parent != nullptr;
+    const bool child = request.parent != nullptr;
     const DWORD style = child ? WS_CHILD | WS_VISIBLE : WS_POPUP;
-    HWND window = CreateWindowExA(0, spec.class_name, spec.title != nullptr ? spec.title : "",
-                                  style, spec.left, spec.top, spec.width, spec.height,
-                                  static_cast<HWND>(spec.parent), nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(
+        0, request.class_name, request.title != nullptr ? request.title : "", style, request.left,
+        request.top, request.width, request.height, static_cast<HWND>(request.parent), nullptr,
+        GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr) {
         return nullptr;
     }

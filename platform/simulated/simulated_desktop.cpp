@@ -218,18 +218,18 @@ int SimulatedDesktop::message_box(WindowHandle owner, const char* text, const ch
     return answer_ok;
 }
 
-WindowHandle SimulatedDesktop::create_window(const WindowSpec& spec)
+WindowHandle SimulatedDesktop::create_window(const WindowRequest& request)
 {
     const std::lock_guard lock(mutex_);
-    if (spec.parent != nullptr && window_of(spec.parent) == nullptr) {
+    if (request.parent != nullptr && window_of(request.parent) == nullptr) {
         return nullptr;
     }
     Window window;
-    window.class_name = spec.class_name != nullptr ? spec.class_name : "";
-    window.title = spec.title != nullptr ? spec.title : "";
-    window.parent = id_of(spec.parent);
-    window.placement = Rect{spec.left, spec.top, spec.left + std::max(spec.width, 0),
-                            spec.top + std::max(spec.height, 0)};
+    window.class_name = request.class_name != nullptr ? request.class_name : "";
+    window.title = request.title != nullptr ? request.title : "";
+    window.parent = id_of(request.parent);
+    window.placement = Rect{request.left, request.top, request.left + std::max(request.width, 0),
+                            request.top + std::max(request.height, 0)};
     window.thread = current_thread();
     const std::uintptr_t id = next_window_++;
     windows_.emplace(id, std::move(window));

@@ -54,7 +54,7 @@ class SimulatedDesktop {
     int message_box(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
 
     // The driver's side.
-    WindowHandle create_window(const WindowSpec& spec);
+    WindowHandle create_window(const WindowRequest& request);
     bool destroy_window(WindowHandle window);
     bool set_window_title(WindowHandle window, const char* title);
     bool move_pointer(Point screen);

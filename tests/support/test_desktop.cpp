@@ -22,7 +22,7 @@ platform::WindowHandle TestDesktop::window(const char* class_name, const char* t
                                            std::int32_t height)
 {
     const platform::WindowHandle made = platform::driver::create_window(
-        platform::driver::WindowSpec{class_name, title, parent, left, top, width, height});
+        platform::driver::WindowRequest{class_name, title, parent, left, top, width, height});
     if (made == nullptr) {
         throw std::runtime_error(std::string("cannot create the window ") + title);
     }
